@@ -1,0 +1,268 @@
+// The string table: the translator's file resources/texts.tsv is complete and
+// well formed, every text id the program uses exists in every language, and
+// LoadText finds texts by id + language offset and reports a missing one.
+//
+// Ids the program uses are found by scanning the sources at test time:
+//   LoadText(600)                       a literal id
+//   constexpr int kFileText = 600;      a constant whose name ends in Text or TextId
+//   kRegimeTextIds = {281, 282, ...};   a list of ids only, whose name contains TextIds
+//   enum class TransferResult { ..., NoAnswer = 652, ... } or
+//   constexpr TransferResult kNoAnswer = 652;   status codes that are text ids
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/texts.h"
+
+namespace ordalis {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kDutch = 1;
+constexpr int kTextDutchLacks = 919;
+const char* const kAbsent = "(absent)";
+const std::vector<std::string> kHeader = {"id", "en", "nl", "fr", "de", "es", "it", "pt"};
+const std::vector<std::string> kScannedFolders = {"app",    "clock", "installation", "mainwindow",
+                                                  "editor", "comm",  "image",        "cli"};
+
+struct TableFile {
+  std::vector<std::string> header;
+  std::vector<std::vector<std::string>> rows;  // id cell first, one cell per language after it
+  std::vector<std::string> problems;
+};
+
+std::vector<std::string> splitTabs(const std::string& line) {
+  std::vector<std::string> cells(1);
+  for (char c : line) {
+    if (c == '\t')
+      cells.emplace_back();
+    else if (c != '\r')
+      cells.back() += c;
+  }
+  return cells;
+}
+
+std::string unescapeCell(const std::string& cell) {
+  std::string out;
+  for (size_t i = 0; i < cell.size(); ++i) {
+    if (cell[i] == '\\' && i + 1 < cell.size()) {
+      char next = cell[++i];
+      out += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next;
+    } else {
+      out += cell[i];
+    }
+  }
+  return out;
+}
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TableFile readTableFile() {
+  TableFile table;
+  std::istringstream in(readFile(fs::path(ORDALIS_SOURCE_DIR) / "resources" / "texts.tsv"));
+  std::string line;
+  int lineNumber = 0;
+  while (std::getline(in, line)) {
+    ++lineNumber;
+    if (line.empty() || line[0] == '#') continue;
+    auto cells = splitTabs(line);
+    if (table.header.empty()) {
+      table.header = cells;
+    } else if (cells.size() != kHeader.size()) {
+      table.problems.push_back("line " + std::to_string(lineNumber) + " has " +
+                               std::to_string(cells.size()) + " cells");
+    } else {
+      table.rows.push_back(cells);
+    }
+  }
+  return table;
+}
+
+const TableFile& tableFile() {
+  static const TableFile table = readTableFile();
+  return table;
+}
+
+bool isNumber(const std::string& text) {
+  return !text.empty() && text.size() <= 5 &&
+         text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// Every text id a piece of source text refers to, by the conventions above.
+std::set<int> textIdsIn(const std::string& source) {
+  static const std::regex literal(R"(LoadText\s*\(\s*(\d+)\s*\))");
+  static const std::regex constant(R"(\b\w*Text(?:Id)?\s*=\s*(\d+)\b)");
+  static const std::regex list(R"(\b\w*TextIds\w*[^=;{]*=\s*\{([^;]*)\};)");
+  static const std::regex transferResults(R"(enum\s+(?:class\s+)?TransferResult\b[^{]*\{([^}]*)\})");
+  static const std::regex transferResult(R"(\bTransferResult\s+k\w+\s*=\s*(\d+))");
+  static const std::regex number(R"(\b(\d+)\b)");
+  std::set<int> ids;
+  auto collect = [&](const std::regex& pattern, bool listOfNumbers) {
+    for (std::sregex_iterator it(source.begin(), source.end(), pattern), end; it != end; ++it) {
+      std::string found = (*it)[1];
+      if (!listOfNumbers) {
+        if (std::stoi(found) != 0) ids.insert(std::stoi(found));  // 0: a transfer's success
+        continue;
+      }
+      for (std::sregex_iterator n(found.begin(), found.end(), number); n != end; ++n) {
+        int id = std::stoi((*n)[1]);
+        if (id != 0) ids.insert(id);
+      }
+    }
+  };
+  collect(literal, false);
+  collect(constant, false);
+  collect(list, true);
+  collect(transferResults, true);
+  collect(transferResult, false);
+  return ids;
+}
+
+// id -> the files that use it, over every source file of the program's folders.
+std::map<int, std::set<std::string>> textIdsUsedByTheProgram() {
+  std::map<int, std::set<std::string>> used;
+  for (const auto& folder : kScannedFolders) {
+    fs::path root = fs::path(ORDALIS_SOURCE_DIR) / folder;
+    if (!fs::exists(root)) continue;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+      auto extension = entry.path().extension();
+      if (!entry.is_regular_file() || (extension != ".cpp" && extension != ".h")) continue;
+      for (int id : textIdsIn(readFile(entry.path())))
+        used[id].insert(fs::relative(entry.path(), ORDALIS_SOURCE_DIR).string());
+    }
+  }
+  return used;
+}
+
+Texts textsIn(int language) {
+  Texts texts;
+  texts.LanguageOffset = kLanguageOffsets[language];
+  return texts;
+}
+
+TEST(TextTableFile, HasTheHeaderAndEightCellsInEveryRow) {
+  const auto& table = tableFile();
+  EXPECT_EQ(kHeader, table.header);
+  EXPECT_TRUE(table.problems.empty()) << table.problems.front();
+  EXPECT_GT(table.rows.size(), 200u);
+}
+
+TEST(TextTableFile, HoldsEachIdOnceAsANumber) {
+  std::set<std::string> seen;
+  for (const auto& row : tableFile().rows) {
+    EXPECT_TRUE(isNumber(row[0])) << "id cell \"" << row[0] << "\"";
+    EXPECT_TRUE(seen.insert(row[0]).second) << "id " << row[0] << " appears twice";
+  }
+}
+
+TEST(TextTableFile, HasNoEmptyCell) {
+  for (const auto& row : tableFile().rows)
+    for (size_t column = 1; column < row.size(); ++column)
+      EXPECT_FALSE(row[column].empty()) << "id " << row[0] << ", language " << kHeader[column];
+}
+
+TEST(TextTableFile, LacksOnlyDutchText919) {
+  std::vector<std::string> absent;
+  for (const auto& row : tableFile().rows)
+    for (size_t column = 1; column < row.size(); ++column)
+      if (row[column] == kAbsent) absent.push_back(row[0] + " " + kHeader[column]);
+  EXPECT_EQ(std::vector<std::string>{std::to_string(kTextDutchLacks) + " nl"}, absent);
+}
+
+TEST(TextTableFile, EveryCellIsInTheCompiledTableUnderIdPlusLanguageOffset) {
+  for (const auto& row : tableFile().rows) {
+    if (!isNumber(row[0])) continue;
+    int id = std::stoi(row[0]);
+    for (int language = 0; language < kLanguageCount; ++language) {
+      const std::string& cell = row[language + 1];
+      auto compiled = findText(id + kLanguageOffsets[language]);
+      if (cell == kAbsent) {
+        EXPECT_FALSE(compiled.has_value()) << id << " " << kHeader[language + 1];
+      } else {
+        EXPECT_EQ(unescapeCell(cell), compiled.value_or("<missing>"))
+            << id << " " << kHeader[language + 1];
+      }
+    }
+  }
+}
+
+TEST(TextIdScan, FindsLiteralIdsConstantsListsAndTransferResults) {
+  std::string source = R"(
+    label = texts.LoadText( 600 ) + texts.LoadText(kFileText);
+    constexpr int kSaveNowText = 908;
+    constexpr uint16_t kSelectItemTextId = 905;
+    constexpr int kTextNotFoundError = 326;
+    constexpr std::array<int, 3> kTruthTextIds = {290, 291,
+                                                  292};
+    enum class TransferResult : uint16_t { Ok = 0, NoAnswer = 652, StoppedByUser = 665 };
+    constexpr TransferResult kTooLong = 651;
+    int count = 12;
+  )";
+  EXPECT_EQ((std::set<int>{290, 291, 292, 600, 651, 652, 665, 905, 908}), textIdsIn(source));
+}
+
+TEST(TextIdScan, EveryIdTheProgramUsesExistsInEveryLanguage) {
+  for (const auto& [id, files] : textIdsUsedByTheProgram()) {
+    for (int language = 0; language < kLanguageCount; ++language) {
+      if (id == kTextDutchLacks && language == kDutch) continue;
+      EXPECT_TRUE(findText(id + kLanguageOffsets[language]).has_value())
+          << "text " << id << " (used in " << *files.begin() << ") lacks "
+          << kHeader[language + 1];
+    }
+  }
+}
+
+TEST(LoadText, FindsTheTextOfTheActiveLanguageByItsOffset) {
+  EXPECT_EQ("File", textsIn(0).LoadText(600));
+  EXPECT_EQ("Bestand", textsIn(kDutch).LoadText(600));
+  for (int language = 0; language < kLanguageCount; ++language)
+    EXPECT_EQ(findText(600 + 10000 * language), textsIn(language).LoadText(600));
+}
+
+TEST(LoadText, BuildsTheButtonCaptionsFromTwoTexts) {
+  auto caption = [](const Texts& texts, int second) {
+    return texts.LoadText(992) + " " + texts.LoadText(second);
+  };
+  EXPECT_EQ("Action Add", caption(textsIn(0), 35));
+  EXPECT_EQ("Actie Toevoegen", caption(textsIn(kDutch), 35));
+  EXPECT_EQ("Action Test On-Line", caption(textsIn(0), 998));
+}
+
+TEST(LoadText, ReportsAMissingDutchTextAndGoesOnWithAnEmptyOne) {
+  Texts texts = textsIn(kDutch);
+  std::vector<std::string> reports;
+  texts.reportMissing = [&](const std::string& message) { reports.push_back(message); };
+  EXPECT_EQ("", texts.LoadText(kTextDutchLacks));
+  EXPECT_EQ(std::vector<std::string>{"Out Of Memory! 326"}, reports);
+
+  reports.clear();
+  texts.LanguageOffset = kLanguageOffsets[0];
+  EXPECT_FALSE(texts.LoadText(kTextDutchLacks).empty());
+  EXPECT_TRUE(reports.empty());
+}
+
+TEST(LoadText, KeepsTheTextsAsQuotedWithTheirSpacesAndPartlyDutchWords) {
+  Texts english = textsIn(0);
+  EXPECT_EQ("Continuous dimming ", english.LoadText(167));
+  EXPECT_EQ("Niveau", english.LoadText(50));
+  EXPECT_EQ("TP zoemer", english.LoadText(151));
+  EXPECT_EQ("Messages and Alarmen", english.LoadText(154));
+  EXPECT_EQ("Temperture sens.", english.LoadText(312));
+  EXPECT_EQ("ON if TRUE & OFF if FALSE (all edges)", english.LoadText(81));
+}
+
+}  // namespace
+}  // namespace ordalis
