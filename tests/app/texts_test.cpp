@@ -4,12 +4,14 @@
 //
 // Ids the program uses are found by scanning the sources at test time:
 //   LoadText(600)                       a literal id
-//   constexpr int kFileText = 600;      a constant whose name ends in Text or TextId
+//   constexpr int kTextFile = 600;      a constant named kText... or ...Text or ...TextId
+//   kTextUncoupled = 401,               (an enumerator likewise)
 //   kRegimeTextIds = {281, 282, ...};   a list of ids only, whose name contains TextIds
 //   enum class TransferResult { ..., NoAnswer = 652, ... } or
 //   constexpr TransferResult kNoAnswer = 652;   status codes that are text ids
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -101,33 +103,59 @@ bool isNumber(const std::string& text) {
          text.find_first_not_of("0123456789") == std::string::npos;
 }
 
+// A translator's editor that saves in a legacy code page breaks the accented
+// letters; the table is UTF-8 throughout.
+bool isUtf8(const std::string& text) {
+  for (size_t i = 0; i < text.size();) {
+    auto lead = static_cast<unsigned char>(text[i]);
+    size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
+                                    : (lead >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    for (size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) >> 6) != 0x2) return false;
+    i += length;
+  }
+  return true;
+}
+
+bool endsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// A named constant holds a text id when its name says so: kTextFile, kFileText,
+// kSelectItemTextId. kTextNotFoundError is an error number, not a text.
+bool namesATextId(const std::string& name) {
+  bool textPrefix = name.size() > 5 && name.compare(0, 5, "kText") == 0 && std::isupper(static_cast<unsigned char>(name[5]));
+  return (textPrefix && !endsWith(name, "Error")) || endsWith(name, "Text") ||
+         endsWith(name, "TextId");
+}
+
 // Every text id a piece of source text refers to, by the conventions above.
 std::set<int> textIdsIn(const std::string& source) {
   static const std::regex literal(R"(LoadText\s*\(\s*(\d+)\s*\))");
-  static const std::regex constant(R"(\b\w*Text(?:Id)?\s*=\s*(\d+)\b)");
+  static const std::regex constant(R"(\b(k\w+)\s*=\s*(\d+)\b)");
   static const std::regex list(R"(\b\w*TextIds\w*[^=;{]*=\s*\{([^;]*)\};)");
   static const std::regex transferResults(R"(enum\s+(?:class\s+)?TransferResult\b[^{]*\{([^}]*)\})");
   static const std::regex transferResult(R"(\bTransferResult\s+k\w+\s*=\s*(\d+))");
   static const std::regex number(R"(\b(\d+)\b)");
+  const std::sregex_iterator end;
   std::set<int> ids;
-  auto collect = [&](const std::regex& pattern, bool listOfNumbers) {
-    for (std::sregex_iterator it(source.begin(), source.end(), pattern), end; it != end; ++it) {
-      std::string found = (*it)[1];
-      if (!listOfNumbers) {
-        if (std::stoi(found) != 0) ids.insert(std::stoi(found));  // 0: a transfer's success
-        continue;
-      }
-      for (std::sregex_iterator n(found.begin(), found.end(), number); n != end; ++n) {
-        int id = std::stoi((*n)[1]);
-        if (id != 0) ids.insert(id);
-      }
-    }
+  auto add = [&](const std::string& digits) {
+    if (int id = std::stoi(digits); id != 0) ids.insert(id);  // 0: a transfer's success
   };
-  collect(literal, false);
-  collect(constant, false);
-  collect(list, true);
-  collect(transferResults, true);
-  collect(transferResult, false);
+  auto each = [&](const std::regex& pattern, auto&& use) {
+    for (std::sregex_iterator it(source.begin(), source.end(), pattern); it != end; ++it) use(*it);
+  };
+  auto numbersIn = [&](const std::string& text) {
+    for (std::sregex_iterator n(text.begin(), text.end(), number); n != end; ++n) add((*n)[1]);
+  };
+  each(literal, [&](const std::smatch& m) { add(m[1]); });
+  each(constant, [&](const std::smatch& m) {
+    if (namesATextId(m[1])) add(m[2]);
+  });
+  each(transferResult, [&](const std::smatch& m) { add(m[1]); });
+  each(list, [&](const std::smatch& m) { numbersIn(m[1]); });
+  each(transferResults, [&](const std::smatch& m) { numbersIn(m[1]); });
   return ids;
 }
 
@@ -174,6 +202,13 @@ TEST(TextTableFile, HasNoEmptyCell) {
       EXPECT_FALSE(row[column].empty()) << "id " << row[0] << ", language " << kHeader[column];
 }
 
+TEST(TextTableFile, IsUtf8Throughout) {
+  for (const auto& row : tableFile().rows)
+    for (size_t column = 1; column < row.size(); ++column)
+      EXPECT_TRUE(isUtf8(row[column])) << "id " << row[0] << ", language " << kHeader[column];
+  EXPECT_FALSE(isUtf8("Fran\xE7" "ais"));
+}
+
 TEST(TextTableFile, LacksOnlyDutchText919) {
   std::vector<std::string> absent;
   for (const auto& row : tableFile().rows)
@@ -203,6 +238,9 @@ TEST(TextIdScan, FindsLiteralIdsConstantsListsAndTransferResults) {
   std::string source = R"(
     label = texts.LoadText( 600 ) + texts.LoadText(kFileText);
     constexpr int kSaveNowText = 908;
+    constexpr int kTextAllFiles = 5;
+    enum LevelTextId : int { kTextUncoupled = 401, kTextOn = 404 };
+    constexpr int kFirstBuiltInText = 267;
     constexpr uint16_t kSelectItemTextId = 905;
     constexpr int kTextNotFoundError = 326;
     constexpr std::array<int, 3> kTruthTextIds = {290, 291,
@@ -211,7 +249,8 @@ TEST(TextIdScan, FindsLiteralIdsConstantsListsAndTransferResults) {
     constexpr TransferResult kTooLong = 651;
     int count = 12;
   )";
-  EXPECT_EQ((std::set<int>{290, 291, 292, 600, 651, 652, 665, 905, 908}), textIdsIn(source));
+  EXPECT_EQ((std::set<int>{5, 267, 290, 291, 292, 401, 404, 600, 651, 652, 665, 905, 908}),
+            textIdsIn(source));
 }
 
 TEST(TextIdScan, EveryIdTheProgramUsesExistsInEveryLanguage) {
