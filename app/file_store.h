@@ -1,0 +1,35 @@
+// Whole-file reading and writing for the program's small files (clock file,
+// installation file, settings file). Each call opens, works and closes the
+// file; failures come back as values carrying the platform's error text.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ordalis {
+
+struct FileBytes {
+  bool ok = false;
+  std::vector<uint8_t> bytes;  // the whole file when ok
+  std::string error;           // the platform's description when not ok
+};
+
+struct FileWriteResult {
+  bool ok = false;
+  std::string error;  // the platform's description when not ok
+};
+
+// Reads the whole file at path.
+FileBytes readFileBytes(const std::string& path);
+
+// Replaces the file at path with bytes. The bytes go to a temporary file
+// beside the target, which is renamed over the target only after every byte
+// was written and the file closed, so a failed write (no access, disk full)
+// leaves the old file whole. The temporary file is removed on failure.
+FileWriteResult replaceFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+
+// The name of the temporary file that replaceFileBytes writes first.
+std::string temporaryFileFor(const std::string& path);
+
+}  // namespace ordalis

@@ -1,0 +1,21 @@
+// Calendar arithmetic for the moment of a clock line.
+#include "clock/line_moment.h"
+
+namespace ordalis {
+
+using namespace std::chrono;
+
+int FullYear(uint8_t storedYear) { return storedYear < 30 ? 2000 + storedYear : 1900 + storedYear; }
+
+local_days LineDate(const ClockLine& line) {
+  // Month 0 is December of the year before, month 13 January of the next.
+  year_month firstMonth = std::chrono::year{FullYear(line.Year)} / January;
+  firstMonth += months{static_cast<int>(line.Month) - 1};
+  return local_days{firstMonth / 1} + days{static_cast<int>(line.Day) - 1};
+}
+
+LocalTime LineMoment(const ClockLine& line) {
+  return LineDate(line) + hours{line.Hour} + minutes{line.Minute};
+}
+
+}  // namespace ordalis

@@ -1,0 +1,25 @@
+// The moment of a clock line: its date and time composed from the stored
+// fields as numbers (never through text), with the fixed century window.
+#pragma once
+
+#include <chrono>
+
+#include "app/clock_source.h"
+#include "clock/clock_line.h"
+
+namespace ordalis {
+
+// The full year of a two-digit stored year: 0-29 -> 2000-2029, 30-99 ->
+// 1930-1999 (a stray byte above 99 counts from 1900 as well).
+int FullYear(uint8_t storedYear);
+
+// The date of a line. Fields out of their range roll over as calendar
+// arithmetic does (day 0 is the last day of the month before, 31 February
+// lies in March), so every byte pattern gives a date.
+std::chrono::local_days LineDate(const ClockLine& line);
+
+// The moment of a line: its date at Hour:Minute, seconds 0 (an hour above 23
+// or a minute above 59 carries over the same way).
+LocalTime LineMoment(const ClockLine& line);
+
+}  // namespace ordalis

@@ -1,0 +1,90 @@
+// The clock table: moments, placement in a day row, free lines, clearing.
+#include <gtest/gtest.h>
+
+#include "clock/clock_table.h"
+#include "clock/line_moment.h"
+#include "installation/model_capacities.h"
+
+namespace ordalis {
+namespace {
+
+ClockLine lineAt(uint8_t year, uint8_t month, uint8_t day, uint8_t hour, uint8_t minute) {
+  ClockLine line;
+  line.Year = year;
+  line.Month = month;
+  line.Day = day;
+  line.Hour = hour;
+  line.Minute = minute;
+  return line;
+}
+
+TEST(LineMoment, TwoDigitYearsUseTheFixedCenturyWindow) {
+  EXPECT_EQ(2000, FullYear(0));
+  EXPECT_EQ(2029, FullYear(29));
+  EXPECT_EQ(1930, FullYear(30));
+  EXPECT_EQ(1999, FullYear(99));
+}
+
+TEST(LineMoment, IsComposedFromTheFieldsAsNumbers) {
+  EXPECT_EQ(makeLocalTime(2029, 12, 31, 23, 59), LineMoment(lineAt(29, 12, 31, 23, 59)));
+  EXPECT_EQ(makeLocalTime(1930, 1, 1, 0, 0), LineMoment(lineAt(30, 1, 1, 0, 0)));
+  EXPECT_EQ(makeLocalTime(2024, 2, 29, 7, 5), LineMoment(lineAt(24, 2, 29, 7, 5)));
+}
+
+TEST(LineMoment, FieldsOutOfRangeRollOverInsteadOfFailing) {
+  // 31 February lies in March; month 13 is January of the next year; day 0
+  // is the last day of the month before.
+  EXPECT_EQ(makeLocalTime(2023, 3, 3), LineMoment(lineAt(23, 2, 31, 0, 0)));
+  EXPECT_EQ(makeLocalTime(2024, 1, 1), LineMoment(lineAt(23, 13, 1, 0, 0)));
+  EXPECT_EQ(makeLocalTime(2022, 12, 31), LineMoment(lineAt(23, 1, 0, 0, 0)));
+  EXPECT_EQ(makeLocalTime(2023, 1, 2, 1, 0), LineMoment(lineAt(23, 1, 1, 24, 60)));
+}
+
+TEST(HorizontalPosition, PlacesMidnightAtTwentyAndRoundsThirdsOfAMinute) {
+  EXPECT_EQ(20, HorizontalPosition(0, 0));
+  EXPECT_EQ(20, HorizontalPosition(0, 1));   // 20.33
+  EXPECT_EQ(21, HorizontalPosition(0, 2));   // 20.67
+  EXPECT_EQ(260, HorizontalPosition(12, 0));
+  EXPECT_EQ(500, HorizontalPosition(23, 59));  // 480 + 20 + 19.67
+}
+
+TEST(FindFreeLine, TakesTheLowestLineWhoseFunctionHighIsZero) {
+  ClockLineArray table{};
+  table[0].FunctionHigh = 1;
+  table[1].FunctionHigh = 2;
+  table[2].FunctionLow = 7;  // a function number alone does not make a line used
+  table[2].Minute = 30;
+  EXPECT_EQ(2, FindFreeLine(table, 100));
+}
+
+TEST(FindFreeLine, NeverOffersALineAtOrAboveTheModelsCapacity) {
+  ClockLineArray table{};
+  for (int i = 0; i < 50; ++i) table[static_cast<size_t>(i)].FunctionHigh = 1;
+  EXPECT_EQ(std::nullopt, FindFreeLine(table, capacitiesOf(kPelvan).MaxClockLines));
+  EXPECT_EQ(std::nullopt, FindFreeLine(table, capacitiesOf(kDramel).MaxClockLines));
+  EXPECT_EQ(50, FindFreeLine(table, capacitiesOf(kVordane).MaxClockLines));
+}
+
+TEST(FindFreeLine, AFullTableHasNoFreeLine) {
+  ClockLineArray table{};
+  for (ClockLine& line : table) line.FunctionHigh = 3;
+  EXPECT_EQ(std::nullopt, FindFreeLine(table, 100));
+}
+
+TEST(ClearClockTable, FreesEveryLineButKeepsMomentTableAndLinks) {
+  ClockLineArray table{};
+  for (size_t i = 0; i < table.size(); ++i) {
+    auto v = static_cast<uint8_t>(i + 1);
+    table[i] = lineFromBytes(std::array<uint8_t, 13>{v, 2, 3, 4, 5, 4, 6, 7, 8, 9, 10, 11, 12}.data());
+  }
+  ClearClockTable(table);
+  for (size_t i = 0; i < table.size(); ++i) {
+    auto v = static_cast<uint8_t>(i + 1);
+    EXPECT_EQ((std::array<uint8_t, 13>{v, 2, 3, 4, 5, 4, 0, 0, 0, 0, 0, 11, 12}), lineBytes(table[i]))
+        << "line " << i;
+  }
+  EXPECT_EQ(0, LinesInUse(table));
+}
+
+}  // namespace
+}  // namespace ordalis
