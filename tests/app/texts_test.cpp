@@ -264,6 +264,16 @@ TEST(TextIdScan, EveryIdTheProgramUsesExistsInEveryLanguage) {
   }
 }
 
+TEST(FillTextTables, FindsEveryTextItNeedsInEveryLanguage) {
+  for (int language = 0; language < kLanguageCount; ++language) {
+    Texts texts = textsIn(language);
+    std::vector<std::string> reports;
+    texts.reportMissing = [&](const std::string& message) { reports.push_back(message); };
+    texts.FillTextTables();
+    EXPECT_TRUE(reports.empty()) << kHeader[language + 1] << ": " << reports.front();
+  }
+}
+
 TEST(LoadText, FindsTheTextOfTheActiveLanguageByItsOffset) {
   EXPECT_EQ("File", textsIn(0).LoadText(600));
   EXPECT_EQ("Bestand", textsIn(kDutch).LoadText(600));
