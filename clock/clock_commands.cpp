@@ -110,7 +110,7 @@ bool ReadClockFile(ClockCommandContext& context, const std::string& path) {
   ClockState& clock = context.state.clock;
   ClearClockTable(clock.ClockTable);
   if (decoded.hasFormat) clock.ClockFileFormat = decoded.content.format;
-  if (decoded.hasModel) ApplyCentralModel(context.state.installation, decoded.content.model);
+  if (decoded.hasModel) ApplyCentralModel(context.state.installation, context.state.texts, decoded.content.model);
   std::copy_n(decoded.content.lines.begin(), decoded.linesRead, clock.ClockTable.begin());
   if (!decoded.trailerOk) context.prompts.tell(kClockReadErrorMessage);
   return true;

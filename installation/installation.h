@@ -60,7 +60,7 @@ struct Installation {
   std::array<Sensor, kSensorEntries> Sensors;
   std::array<AudioZone, kAudioZoneEntries> AudioZones;
   std::array<Condition, kConditionEntries> Conditions;
-  std::array<Message, kMessageEntries> Messages;
+  std::array<AlarmMessage, kMessageEntries> Messages;
   std::array<Flag, kFlagEntries> Flags;
   std::array<NameText, kSecurityZoneEntries> SecurityZoneNames;
   InstallationSettings Settings;

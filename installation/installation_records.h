@@ -145,7 +145,7 @@ struct Condition {                                     // 74
 };
 
 constexpr std::size_t kMessageLineLength = 16;
-struct Message {                        // 84
+struct AlarmMessage {                        // 84
   NameText Name;                        // 0, 50
   FixedText<kMessageLineLength> Line1;  // 50, 16
   FixedText<kMessageLineLength> Line2;  // 66, 16
