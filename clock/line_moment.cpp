@@ -18,4 +18,21 @@ LocalTime LineMoment(const ClockLine& line) {
   return LineDate(line) + hours{line.Hour} + minutes{line.Minute};
 }
 
+void SetLineDate(ClockLine& line, local_days date) {
+  year_month_day ymd{date};
+  line.Day = static_cast<uint8_t>(static_cast<unsigned>(ymd.day()));
+  line.Month = static_cast<uint8_t>(static_cast<unsigned>(ymd.month()));
+  int year = static_cast<int>(ymd.year()) % 100;
+  line.Year = static_cast<uint8_t>(year < 0 ? year + 100 : year);
+}
+
+int WeekdayIndex(local_days date) {
+  return static_cast<int>(weekday{date}.iso_encoding()) - 1;
+}
+
+LocalTime MondayOfWeek(LocalTime moment) {
+  local_days date = floor<days>(moment);
+  return date - days{WeekdayIndex(date)};
+}
+
 }  // namespace ordalis

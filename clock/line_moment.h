@@ -1,5 +1,5 @@
 // The moment of a clock line: its date and time composed from the stored
-// fields as numbers (never through text), with the fixed century window.
+// fields as numbers (never through text), and the date stored back.
 #pragma once
 
 #include <chrono>
@@ -21,5 +21,15 @@ std::chrono::local_days LineDate(const ClockLine& line);
 // The moment of a line: its date at Hour:Minute, seconds 0 (an hour above 23
 // or a minute above 59 carries over the same way).
 LocalTime LineMoment(const ClockLine& line);
+
+// Stores a date into Day, Month and Year (year modulo 100); the time and all
+// other fields stay.
+void SetLineDate(ClockLine& line, std::chrono::local_days date);
+
+// 0 for Monday to 6 for Sunday.
+int WeekdayIndex(std::chrono::local_days date);
+
+// The Monday, 00:00, of the week that holds a moment.
+LocalTime MondayOfWeek(LocalTime moment);
 
 }  // namespace ordalis

@@ -1,0 +1,151 @@
+// When a line acts in a shown week: own moment and forward stepping.
+#include "clock/schedule.h"
+
+#include <gtest/gtest.h>
+
+#include "support/line_builder.h"
+
+namespace ordalis {
+namespace {
+
+using test::At;
+using test::LineSpec;
+using test::MakeLine;
+
+const LocalTime kWeek = At(2025, 3, 10);  // Monday 10 March 2025
+const WorkdayFlags kMondayToFriday{1, 1, 1, 1, 1, 0, 0};
+
+std::vector<LocalTime> Daily(int firstDay, int lastDay, int hour, int minute = 0) {
+  std::vector<LocalTime> moments;
+  for (int day = firstDay; day <= lastDay; ++day) moments.push_back(At(2025, 3, day, hour, minute));
+  return moments;
+}
+
+TEST(Schedule, DailyContinueLineFromLastWednesdayActsEveryDayOfTheWeek) {
+  auto line = MakeLine({.year = 2025, .month = 3, .day = 5, .hour = 7, .unit = kRepeatDays, .count = 1});
+  LineSchedule schedule = ScheduleLine(line, kWeek, kMondayToFriday);
+  EXPECT_FALSE(schedule.own);
+  EXPECT_EQ(Daily(10, 16, 7), schedule.occurrences);
+}
+
+TEST(Schedule, OwnMomentInTheWeekIsShownWhateverTheTableAndFlags) {
+  // A workday-table line dated on Saturday: its own moment still shows.
+  auto line = MakeLine({.year = 2025, .month = 3, .day = 15, .hour = 9, .table = kWorkdayTable});
+  LineSchedule schedule = ScheduleLine(line, kWeek, kMondayToFriday);
+  ASSERT_TRUE(schedule.own);
+  EXPECT_EQ(At(2025, 3, 15, 9), *schedule.own);
+  EXPECT_TRUE(schedule.occurrences.empty());  // Sunday is no workday
+}
+
+TEST(Schedule, OnceLineHasOnlyItsOwnMomentAndFreeLineNothing) {
+  auto once = MakeLine({.year = 2025, .month = 3, .day = 12, .hour = 20});
+  LineSchedule schedule = ScheduleLine(once, kWeek, kMondayToFriday);
+  EXPECT_EQ(At(2025, 3, 12, 20), schedule.own);
+  EXPECT_TRUE(schedule.occurrences.empty());
+
+  once.FunctionHigh = 0;
+  schedule = ScheduleLine(once, kWeek, kMondayToFriday);
+  EXPECT_FALSE(schedule.own);
+  EXPECT_TRUE(schedule.occurrences.empty());
+}
+
+TEST(Schedule, WorkdayTableRepeatsDailyEvenWhenOnceAndShowsOnWorkdaysOnly) {
+  auto line = MakeLine({.year = 2025, .month = 3, .day = 9, .hour = 6, .minute = 30,
+                        .table = kWorkdayTable, .unit = kRepeatOnce});
+  EXPECT_EQ(Daily(10, 14, 6, 30), ScheduleLine(line, kWeek, kMondayToFriday).occurrences);
+}
+
+TEST(Schedule, WeekendTableShowsOnDaysWhoseFlagIsNotOne) {
+  auto line = MakeLine({.year = 2025, .month = 3, .day = 9, .hour = 10, .table = kWeekendTable,
+                        .unit = kRepeatWeeks, .count = 3});
+  EXPECT_EQ(Daily(15, 16, 10), ScheduleLine(line, kWeek, kMondayToFriday).occurrences);
+
+  // Wednesday marked 2 (not 1) counts as a weekend day; Sunday marked 1 is a workday.
+  const WorkdayFlags odd{1, 1, 2, 1, 1, 0, 1};
+  EXPECT_EQ((std::vector<LocalTime>{At(2025, 3, 12, 10), At(2025, 3, 15, 10)}),
+            ScheduleLine(line, kWeek, odd).occurrences);
+}
+
+TEST(Schedule, WorkdayUnitStepsCalendarDaysAndShowsOnlyStepsOnWorkdays) {
+  // From Monday of the week before, every 2 days: ... 11, 13, 15 March.
+  auto line = MakeLine({.year = 2025, .month = 3, .day = 3, .hour = 8, .unit = kRepeatWorkdays, .count = 2});
+  EXPECT_EQ((std::vector<LocalTime>{At(2025, 3, 11, 8), At(2025, 3, 13, 8)}),
+            ScheduleLine(line, kWeek, kMondayToFriday).occurrences);
+}
+
+TEST(Schedule, WeekendDayUnitShowsOnlyStepsOnWeekendDays) {
+  auto line = MakeLine({.year = 2025, .month = 3, .day = 3, .hour = 8, .unit = kRepeatWeekendDays, .count = 2});
+  EXPECT_EQ((std::vector<LocalTime>{At(2025, 3, 15, 8)}),
+            ScheduleLine(line, kWeek, kMondayToFriday).occurrences);
+}
+
+TEST(Schedule, FifteenMinuteRepeatStopsAfterTwentyFiveSteps) {
+  auto line = MakeLine({.year = 2025, .month = 3, .day = 10, .hour = 8, .unit = kRepeatMinutes, .count = 15});
+  LineSchedule schedule = ScheduleLine(line, kWeek, kMondayToFriday);
+  EXPECT_EQ(At(2025, 3, 10, 8), schedule.own);
+  ASSERT_EQ(25u, schedule.occurrences.size());
+  EXPECT_EQ(At(2025, 3, 10, 8, 15), schedule.occurrences.front());
+  EXPECT_EQ(At(2025, 3, 10, 14, 15), schedule.occurrences.back());
+}
+
+TEST(Schedule, SixHourRepeatIsShownOnMondayOnly) {
+  auto line = MakeLine({.year = 2025, .month = 3, .day = 9, .hour = 18, .unit = kRepeatHours, .count = 6});
+  EXPECT_EQ((std::vector<LocalTime>{At(2025, 3, 10, 0), At(2025, 3, 10, 6), At(2025, 3, 10, 12),
+                                    At(2025, 3, 10, 18)}),
+            ScheduleLine(line, kWeek, kMondayToFriday).occurrences);
+}
+
+TEST(Schedule, HourRepeatWhoseOwnMomentIsOnTuesdayShowsNoOccurrences) {
+  auto line = MakeLine({.year = 2025, .month = 3, .day = 11, .hour = 1, .unit = kRepeatHours, .count = 1});
+  LineSchedule schedule = ScheduleLine(line, kWeek, kMondayToFriday);
+  EXPECT_TRUE(schedule.own);
+  EXPECT_TRUE(schedule.occurrences.empty());
+}
+
+TEST(Schedule, TwoHundredFiftyStepsBoundHowFarBackADailyLineReaches) {
+  // 300 days back: never reaches the week.
+  auto far = MakeLine({.year = 2024, .month = 5, .day = 14, .hour = 7, .unit = kRepeatDays, .count = 1});
+  EXPECT_TRUE(ScheduleLine(far, kWeek, kMondayToFriday).occurrences.empty());
+  // 249 days back: steps 249 and 250 land on Monday and Tuesday.
+  auto near = MakeLine({.year = 2024, .month = 7, .day = 4, .hour = 7, .unit = kRepeatDays, .count = 1});
+  EXPECT_EQ(Daily(10, 11, 7), ScheduleLine(near, kWeek, kMondayToFriday).occurrences);
+}
+
+TEST(Schedule, MonthlyFromThirtyFirstJanuaryStaysClippedToTheTwentyNinth) {
+  auto line = MakeLine({.year = 2024, .month = 1, .day = 31, .hour = 12, .unit = kRepeatMonths, .count = 1});
+  // Week of Monday 26 February 2024: 29 February.
+  EXPECT_EQ((std::vector<LocalTime>{At(2024, 2, 29, 12)}),
+            ScheduleLine(line, At(2024, 2, 26), kMondayToFriday).occurrences);
+  // Week of Monday 25 March 2024: the 29th, not the 31st.
+  EXPECT_EQ((std::vector<LocalTime>{At(2024, 3, 29, 12)}),
+            ScheduleLine(line, At(2024, 3, 25), kMondayToFriday).occurrences);
+  // A year later, in a common year, still the 28th of February then the 28th.
+  auto common = MakeLine({.year = 2025, .month = 1, .day = 31, .unit = kRepeatMonths, .count = 1});
+  EXPECT_EQ((std::vector<LocalTime>{At(2025, 4, 28)}),
+            ScheduleLine(common, At(2025, 4, 28), kMondayToFriday).occurrences);
+}
+
+TEST(Schedule, RepeatByZeroLandsOnTheSameMomentUntilTheStepBound) {
+  auto daily = MakeLine({.year = 2025, .month = 3, .day = 10, .hour = 7, .unit = kRepeatDays, .count = 0});
+  LineSchedule schedule = ScheduleLine(daily, kWeek, kMondayToFriday);
+  EXPECT_EQ(250u, schedule.occurrences.size());
+  EXPECT_EQ(At(2025, 3, 10, 7), schedule.occurrences.back());
+
+  auto minutes = MakeLine({.year = 2025, .month = 3, .day = 10, .hour = 7, .unit = kRepeatMinutes, .count = 0});
+  EXPECT_EQ(25u, ScheduleLine(minutes, kWeek, kMondayToFriday).occurrences.size());
+}
+
+TEST(Schedule, UnknownUnitIsTreatedAsOnce) {
+  auto line = MakeLine({.year = 2025, .month = 3, .day = 10, .hour = 7, .unit = 9, .count = 1});
+  EXPECT_TRUE(ScheduleLine(line, kWeek, kMondayToFriday).occurrences.empty());
+}
+
+TEST(Schedule, OutOfRangeDayRollsIntoTheNextMonth) {
+  // 31 February 2025 is 3 March: a weekly line from there reaches 10 March.
+  auto line = MakeLine({.year = 2025, .month = 2, .day = 31, .unit = kRepeatWeeks, .count = 1});
+  EXPECT_EQ((std::vector<LocalTime>{At(2025, 3, 10)}),
+            ScheduleLine(line, kWeek, kMondayToFriday).occurrences);
+}
+
+}  // namespace
+}  // namespace ordalis
