@@ -3,21 +3,19 @@
 // time axis of 20 pixels per hour from x = 20 (00:00) to x = 500 (24:00).
 #pragma once
 
+#include "clock/clock_table.h"
+
 namespace ordalis::week {
 
 constexpr int kRowHeight = 70;
 constexpr int kAxisLeft = 20;             // x of 00:00
-constexpr int kPixelsPerHour = 20;
-constexpr int kMinutesPerPixel = 3;
 constexpr int kControlTopInRow = 15;      // a control's top below its row's top
 constexpr int kReferenceLineInRow = 40;   // the row's line for hit testing
 constexpr int kControlTipOffset = 5;      // a control's left edge is this far left of its moment
 
-// x of a time of day: 20 + 20 * hour + minute / 3, to the nearest pixel.
-constexpr int TimeX(int hour, int minute) {
-  return kAxisLeft + kPixelsPerHour * hour + (minute + 1) / kMinutesPerPixel;
-}
-constexpr int ControlLeft(int hour, int minute) { return TimeX(hour, minute) - kControlTipOffset; }
+// x of a time of day (HorizontalPosition: 20 + 20 * hour + minute / 3).
+inline int TimeX(int hour, int minute) { return HorizontalPosition(hour, minute); }
+inline int ControlLeft(int hour, int minute) { return TimeX(hour, minute) - kControlTipOffset; }
 constexpr int ControlTop(int row) { return kRowHeight * row + kControlTopInRow; }
 constexpr int ReferenceY(int row) { return kRowHeight * row + kReferenceLineInRow; }
 
