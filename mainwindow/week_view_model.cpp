@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "clock/line_moment.h"
+#include "mainwindow/catalogue_texts.h"
 #include "mainwindow/check_dates.h"
 #include "mainwindow/week_geometry.h"
 
@@ -40,7 +41,7 @@ int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value))
 }  // namespace
 
 WeekViewModel::WeekViewModel(ProgramState& state, const Clock& clock)
-    : m_state(state), m_clock(clock) {}
+    : m_state(state), m_clock(clock), m_texts(ProgramCatalogueTexts(state)) {}
 
 bool WeekViewModel::TableVisible(int table) const {
   return table >= 0 && table < kClockTableCount && m_tableVisible[static_cast<size_t>(table)];

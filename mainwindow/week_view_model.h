@@ -3,8 +3,7 @@
 // line, and what the selection panel lists. It holds no widgets.
 //
 // How the main window uses it:
-// - It makes one WeekViewModel over the program state and the clock, hands it
-//   the catalogue's texts, and keeps 300 KlokControl widgets, one per control
+// - It makes one WeekViewModel over the program state and the clock, and keeps 300 KlokControl widgets, one per control
 //   id (ids 0-99 the main controls, 100-299 pool controls 1-200).
 // - On start-up, after every command that changes lines, on a table toggle
 //   (SetTableVisible) and when ScrWeeks moves (SetWeekOffset), it calls
@@ -62,6 +61,8 @@ class WeekViewModel {
   // ClocksChanged) and takes today from `clock`; both must outlive it.
   WeekViewModel(ProgramState& state, const Clock& clock);
 
+  // The panel takes its function names and level texts from the program's
+  // catalogue; tests may give other sources.
   void SetCatalogueTexts(CatalogueTexts texts) { m_texts = std::move(texts); }
 
   // ---- the shown week

@@ -164,6 +164,16 @@ TEST_F(WeekView, ClickSelectsTheFirstHitAndListsEveryHitInThePanel) {
   EXPECT_TRUE(model.LookOf(1).selected);
 }
 
+TEST_F(WeekView, PanelTakesTheLevelTextInTheActiveLanguage) {
+  Put(0, {.year = 2025, .month = 3, .day = 11, .hour = 8, .functionHigh = 1, .level = 0});
+  state.texts.LanguageOffset = 10000;  // Dutch
+  model.Repaint();
+  model.MouseDown(week::TimeX(8, 0), week::ReferenceY(1), MouseButton::Left);
+  ASSERT_EQ(1u, model.PanelSlots().size());
+  const std::string& text = model.PanelSlots()[0].functionText;
+  EXPECT_EQ(" Uit", text.substr(text.size() - 4));
+}
+
 TEST_F(WeekView, ClickOnAnEmptySpotChangesNothingAndRightClickOpensTheEditMenu) {
   Put(0, {.year = 2025, .month = 3, .day = 10, .hour = 1});
   model.Repaint();
