@@ -1,6 +1,7 @@
 // Whole-file reading, and writing through a temporary file and a rename.
 #include "app/file_store.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,7 +16,7 @@ std::string lastError() { return std::strerror(errno); }
 
 }  // namespace
 
-FileBytes readFileBytes(const std::string& path) {
+FileBytes readFileBytes(const std::string& path, size_t maxBytes) {
   FileBytes result;
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) {
@@ -24,7 +25,8 @@ FileBytes readFileBytes(const std::string& path) {
   }
   uint8_t buffer[4096];
   size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+  while (result.bytes.size() < maxBytes &&
+         (got = std::fread(buffer, 1, std::min(sizeof buffer, maxBytes - result.bytes.size()), file)) > 0)
     result.bytes.insert(result.bytes.end(), buffer, buffer + got);
   bool failed = std::ferror(file) != 0;
   if (failed) result.error = lastError();

@@ -3,6 +3,7 @@
 // file; failures come back as values carrying the platform's error text.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,8 +21,8 @@ struct FileWriteResult {
   std::string error;  // the platform's description when not ok
 };
 
-// Reads the whole file at path.
-FileBytes readFileBytes(const std::string& path);
+// Reads the whole file at path, or its first maxBytes bytes.
+FileBytes readFileBytes(const std::string& path, size_t maxBytes = SIZE_MAX);
 
 // Replaces the file at path with bytes. The bytes go to a temporary file
 // beside the target, which is renamed over the target only after every byte

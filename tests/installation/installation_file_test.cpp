@@ -1,0 +1,326 @@
+// Reading installation files built by the fixture builder: lengths, clean
+// reads for every model, the refusals with their messages, version 40.
+#include "installation/installation_file.h"
+
+#include <gtest/gtest.h>
+
+#include "support/scripted_prompts.h"
+#include "support/temp_dir.h"
+#include "tests/installation/patterned_installation.h"
+#include "tools/fixtures/installation_file_builder.h"
+
+namespace ordalis {
+namespace {
+
+using fixtures::BuildInstallationFile;
+
+constexpr const char* kNoVantrelFile = "No VANTREL file!";
+
+// Sizes straight from the file layout: header, record counts times record
+// sizes in file order, end marker.
+std::size_t expectedVersion60Size(uint8_t model) {
+  const ModelCapacities& c = capacitiesOf(model);
+  return 5 + 251 * 54 + c.MaxInterfaces * 597 + c.MaxAudioZones * 52 + 25 * 52 + c.MaxTimedFunctions * 56 +
+         c.MaxIfThenElse * 58 + 10 * 58 + c.MaxMotors * 54 + 100 * 81 + 10 * 112 + 20 * 366 +
+         c.MaxSensors * 56 + 348 + 152 + c.MaxConditions * 74 + 4 + 10 * 84 + c.MaxOutputModules * 500 +
+         10 * 57 + c.MaxFlags * 50 + 256 * 50 + 3;
+}
+
+class InstallationFile : public ::testing::Test {
+ protected:
+  InstallationFile() {
+    state.settings.BaudRate = 9600;
+    state.clock.InstallationPath = "house.nbt";
+  }
+
+  InstallationFileOutcome read(const std::vector<uint8_t>& bytes) {
+    return ReadInstallationBytes(bytes, state, prompts);
+  }
+  // The file the tables now hold, as the builder writes it.
+  std::vector<uint8_t> tablesAsFile(uint8_t version = kCurrentFileVersion) const {
+    return BuildInstallationFile(state.installation, version);
+  }
+  void expectOnlyMessage(const std::string& text) const {
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, text);
+    EXPECT_EQ(prompts.shown[0].title, kErrorTitle);
+    EXPECT_EQ(prompts.shown[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(prompts.shown[0].buttons, MessageButtons::Ok);
+  }
+  // The tables as ResetInstallation leaves what they held before.
+  void expectTablesReset(Installation before) const {
+    ResetInstallation(before, state.settings.BaudRate, state.texts.LanguageOffset);
+    before.CentralModel = state.installation.CentralModel;
+    EXPECT_EQ(tablesAsFile(), BuildInstallationFile(before));
+  }
+
+  ProgramState state;
+  test::ScriptedPrompts prompts;
+};
+
+TEST_F(InstallationFile, Version60HasTheLengthOfItsLayoutForEveryModel) {
+  for (uint8_t model = 0; model < kCentralModelCount; ++model) {
+    EXPECT_EQ(BuildInstallationFile(test::patternedInstallation(model)).size(), expectedVersion60Size(model));
+    EXPECT_EQ(installationFileSize(60, model), expectedVersion60Size(model));
+  }
+}
+
+TEST_F(InstallationFile, Version60ReadsCleanlyForEveryModel) {
+  for (uint8_t model = 0; model < kCentralModelCount; ++model) {
+    SCOPED_TRACE(int(model));
+    prompts.shown.clear();
+    const std::vector<uint8_t> file = BuildInstallationFile(test::patternedInstallation(model));
+    EXPECT_EQ(read(file), InstallationFileOutcome::Loaded);
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(state.clock.InstallationPath, "house.nbt");
+    EXPECT_EQ(state.installation.FileVersion, 60);
+    EXPECT_EQ(state.installation.CentralModel, model);
+    EXPECT_EQ(tablesAsFile(), file);
+  }
+}
+
+TEST_F(InstallationFile, FieldsSitAtTheirOffsets) {
+  Installation installation;
+  installation.Units[1].Name.assign("Hall");
+  installation.Units[1].Kind = 'L';
+  installation.Units[1].Value = 0x1234;
+  installation.Interfaces[0].Buttons[1].FirstNumber = 77;
+  installation.Settings.Workdays = {1, 1, 1, 1, 0, 0, 1};
+  installation.Settings.LanguageOffset = 20000;
+  const std::vector<uint8_t> file = BuildInstallationFile(installation);
+  const std::size_t unit1 = 5 + 54;
+  EXPECT_EQ(file[unit1], 'H');
+  EXPECT_EQ(file[unit1 + 50], 'L');
+  EXPECT_EQ(file[unit1 + 52], 0x34);
+  EXPECT_EQ(file[unit1 + 53], 0x12);
+  const std::size_t interface0 = 5 + 251 * 54;
+  EXPECT_EQ(file[interface0 + 53 + 68 + 1], 77);
+  const std::size_t settings = 5 + 251 * 54 + 99 * 597 + 32 * 52 + 25 * 52 + 70 * 56 + 40 * 58 + 10 * 58 +
+                               40 * 54 + 100 * 81 + 10 * 112 + 20 * 366 + 32 * 56;
+  EXPECT_EQ(file[settings], 0x00);  // 19200 = 0x4B00, little-endian
+  EXPECT_EQ(file[settings + 1], 0x4B);
+  EXPECT_EQ(file[settings + 304], 0x20);  // 20000 = 0x4E20
+  EXPECT_EQ(file[settings + 305], 0x4E);
+  EXPECT_EQ(std::vector<uint8_t>(file.begin() + settings + 310, file.begin() + settings + 317),
+            (std::vector<uint8_t>{1, 1, 1, 1, 0, 0, 1}));
+  EXPECT_EQ(file[settings + 338 + 2], 255);  // option byte L
+  EXPECT_EQ(std::string(file.begin() + settings + 348 + 2, file.begin() + settings + 348 + 6), "ATZ0");
+}
+
+TEST_F(InstallationFile, AChangedLastByteFailsTheEndMarkerButKeepsWhatWasRead) {
+  std::vector<uint8_t> file = BuildInstallationFile(test::patternedInstallation(kVordane));
+  file.back() = 'X';
+  EXPECT_EQ(read(file), InstallationFileOutcome::BadEndMarker);
+  expectOnlyMessage(kNoVantrelFile);
+  EXPECT_TRUE(state.clock.InstallationPath.empty());
+  file.back() = 'Z';
+  EXPECT_EQ(tablesAsFile(), file);
+}
+
+TEST_F(InstallationFile, BytesAfterTheEndMarkerAreNotLookedAt) {
+  std::vector<uint8_t> file = BuildInstallationFile(test::patternedInstallation(kKestron));
+  file.insert(file.end(), {1, 2, 3});
+  EXPECT_EQ(read(file), InstallationFileOutcome::Loaded);
+  EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(InstallationFile, AnotherMagicLeavesTheTablesReset) {
+  read(BuildInstallationFile(test::patternedInstallation(kKestron)));
+  std::vector<uint8_t> file = BuildInstallationFile(test::patternedInstallation(kVordane));
+  file[1] = '@';
+  const Installation before = state.installation;
+  EXPECT_EQ(read(file), InstallationFileOutcome::NotAnInstallationFile);
+  expectOnlyMessage(kNoVantrelFile);
+  EXPECT_TRUE(state.clock.InstallationPath.empty());
+  expectTablesReset(before);
+}
+
+TEST_F(InstallationFile, VersionNineIsAnOldVersion) {
+  std::vector<uint8_t> file = BuildInstallationFile(test::patternedInstallation(kVordane));
+  file[3] = 9;
+  const Installation before = state.installation;
+  EXPECT_EQ(read(file), InstallationFileOutcome::OldVersion);
+  expectOnlyMessage("Old version, use V2.32 or V2.15 for conversion");
+  EXPECT_TRUE(state.clock.InstallationPath.empty());
+  expectTablesReset(before);
+}
+
+TEST_F(InstallationFile, VersionFiftyIsAWrongVersionThatKeepsTheName) {
+  std::vector<uint8_t> file = BuildInstallationFile(test::patternedInstallation(kPelvan));
+  file[3] = 50;
+  EXPECT_EQ(read(file), InstallationFileOutcome::WrongVersion);
+  expectOnlyMessage("Wrong version");
+  EXPECT_EQ(state.clock.InstallationPath, "house.nbt");
+  // The model byte was applied; nothing else came from the file.
+  EXPECT_EQ(state.installation.Capacities.MaxClockLines, 50);
+  EXPECT_TRUE(state.installation.Units[0].Name.isBlank());
+  EXPECT_TRUE(state.installation.Modem.Telephone.isBlank());
+}
+
+TEST_F(InstallationFile, VersionsOlderThanFortyAreRefusedWithTheirDigitModel) {
+  // Versions 10 and 11 store the model as a character: "1" is KESTRON.
+  std::vector<uint8_t> file = {'Q', '&', 'Z', 10, '1'};
+  EXPECT_EQ(read(file), InstallationFileOutcome::WrongVersion);
+  EXPECT_EQ(state.installation.CentralModel, kKestron);
+  EXPECT_EQ(state.installation.Capacities.MaxSensors, 24);
+  for (uint8_t version : {11, 24, 28, 37, 38, 39, 41, 59, 61, 255}) {
+    prompts.shown.clear();
+    file[3] = version;
+    EXPECT_EQ(read(file), InstallationFileOutcome::WrongVersion) << int(version);
+    expectOnlyMessage("Wrong version");
+  }
+}
+
+TEST_F(InstallationFile, AModelByteAboveFourIsReadAsPelvan) {
+  std::vector<uint8_t> file = BuildInstallationFile(test::patternedInstallation(kPelvan));
+  file[4] = 9;
+  EXPECT_EQ(read(file), InstallationFileOutcome::Loaded);
+  EXPECT_EQ(state.installation.CentralModel, kPelvan);
+  file[4] = kPelvan;
+  EXPECT_EQ(tablesAsFile(), file);
+}
+
+TEST_F(InstallationFile, ModelOneIsReadWithItsCapacities) {
+  EXPECT_EQ(read(BuildInstallationFile(test::patternedInstallation(kKestron))),
+            InstallationFileOutcome::Loaded);
+  EXPECT_EQ(state.installation.Capacities.MaxInterfaces, 40);
+  EXPECT_EQ(state.installation.Capacities.MaxSensors, 24);
+}
+
+TEST_F(InstallationFile, AnInvalidLanguageOffsetBecomesEnglish) {
+  state.texts.LanguageOffset = 10000;
+  Installation installation = test::patternedInstallation(kVordane);
+  installation.Settings.LanguageOffset = 12345;
+  EXPECT_EQ(read(BuildInstallationFile(installation)), InstallationFileOutcome::Loaded);
+  EXPECT_EQ(state.installation.Settings.LanguageOffset, 0);
+  EXPECT_EQ(state.texts.LanguageOffset, 0);
+}
+
+TEST_F(InstallationFile, TheFilesLanguageBecomesTheActiveLanguage) {
+  Installation installation = test::patternedInstallation(kVordane);
+  installation.Settings.LanguageOffset = 30000;
+  read(BuildInstallationFile(installation));
+  EXPECT_EQ(state.texts.LanguageOffset, 30000);
+}
+
+TEST_F(InstallationFile, MessagesAreInTheLanguageActiveBeforeTheFileSwitchesIt) {
+  state.texts.LanguageOffset = 10000;
+  Installation installation = test::patternedInstallation(kVordane);
+  installation.Settings.LanguageOffset = 0;
+  std::vector<uint8_t> file = BuildInstallationFile(installation);
+  file.pop_back();
+  read(file);
+  Texts dutch;
+  dutch.LanguageOffset = 10000;
+  expectOnlyMessage(dutch.LoadText(904));
+  EXPECT_NE(dutch.LoadText(904), kNoVantrelFile);
+  EXPECT_EQ(state.texts.LanguageOffset, 0);
+}
+
+TEST_F(InstallationFile, PelvanFilesGetTheirBuiltInUnitsOverTheLoadedTables) {
+  Installation installation = test::patternedInstallation(kPelvan);
+  installation.Interfaces[2] = Interface{};
+  read(BuildInstallationFile(installation));
+  EXPECT_EQ(state.installation.Interfaces[2].ModuleType, 18);
+  EXPECT_EQ(state.installation.Interfaces[2].Name.withoutTrailingSpaces(), state.texts.LoadText(268));
+  EXPECT_EQ(state.installation.Interfaces[3].Name, installation.Interfaces[3].Name);
+}
+
+class Version40File : public InstallationFile {};
+
+TEST_F(Version40File, HasNoModemRecordAndFixedSensorCounts) {
+  const std::array<int, 5> sensors = {32, 16, 2, 10, 10};
+  for (uint8_t model = 0; model < kCentralModelCount; ++model) {
+    const ModelCapacities& c = capacitiesOf(model);
+    const std::size_t expected =
+        expectedVersion60Size(model) - 152 - c.MaxSensors * 56 + sensors[model] * 56 - 256 * 50 + 8 * 50;
+    EXPECT_EQ(BuildInstallationFile(test::patternedInstallation(model, 40), 40).size(), expected);
+  }
+}
+
+TEST_F(Version40File, ReadsItsTablesAndKeepsTheModemDefaults) {
+  for (uint8_t model = 0; model < kCentralModelCount; ++model) {
+    SCOPED_TRACE(int(model));
+    const std::vector<uint8_t> file = BuildInstallationFile(test::patternedInstallation(model, 40), 40);
+    EXPECT_EQ(read(file), InstallationFileOutcome::Loaded);
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(state.installation.FileVersion, 40);
+    EXPECT_EQ(state.installation.Modem.InitString.withoutTrailingSpaces(), "ATZ0");
+    EXPECT_EQ(tablesAsFile(40), file);
+  }
+}
+
+TEST_F(Version40File, KestronSensorsBeyondSixteenStayBlank) {
+  Installation installation = test::patternedInstallation(kKestron, 40);
+  read(BuildInstallationFile(installation, 40));
+  EXPECT_FALSE(state.installation.Sensors[15].Name.isBlank());
+  EXPECT_TRUE(state.installation.Sensors[16].Name.isBlank());
+}
+
+TEST_F(Version40File, SecondFunctionTypeSeventeenBecomesMotor) {
+  Installation installation = test::patternedInstallation(kVordane, 40);
+  installation.Interfaces[98].Buttons[7].SecondType = 0xC0 | 17;
+  installation.Interfaces[4].Buttons[0].SecondType = 17;
+  installation.Interfaces[4].Buttons[1].FirstType = 17;  // only the second function is converted
+  read(BuildInstallationFile(installation, 40));
+  EXPECT_EQ(state.installation.Interfaces[98].Buttons[7].SecondType, 0xC0 | 6);
+  EXPECT_EQ(state.installation.Interfaces[4].Buttons[0].SecondType, 6);
+  EXPECT_EQ(state.installation.Interfaces[4].Buttons[1].FirstType, 17);
+}
+
+TEST_F(Version40File, TheEightTextsNameTheSecurityZonesOfTheButtons) {
+  Installation installation = test::patternedInstallation(kVordane, 40);
+  installation.Interfaces[0].Buttons[2].SecondType = 61;
+  installation.Interfaces[0].Buttons[2].SecondNumber = 255;
+  installation.Interfaces[7].Buttons[5].SecondType = 0x40 | 61;
+  installation.Interfaces[7].Buttons[5].SecondNumber = 3;
+  SecurityZoneTexts texts;
+  for (int j = 0; j < 8; ++j) texts[j].assign("Zone text " + std::to_string(j));
+  read(BuildInstallationFile(installation, 40, texts));
+  EXPECT_EQ(state.installation.SecurityZoneNames[255].withoutTrailingSpaces(), "Zone text 2");
+  EXPECT_EQ(state.installation.SecurityZoneNames[3].withoutTrailingSpaces(), "Zone text 5");
+  EXPECT_TRUE(state.installation.SecurityZoneNames[0].isBlank());
+  EXPECT_TRUE(state.installation.SecurityZoneNames[4].isBlank());
+}
+
+TEST_F(Version40File, ModemSettingsOfAnEarlierFileAreReset) {
+  Installation installation = test::patternedInstallation(kVordane);
+  installation.Modem.InitString.assign("AT&F");
+  read(BuildInstallationFile(installation));
+  EXPECT_EQ(state.installation.Modem.InitString.withoutTrailingSpaces(), "AT&F");
+  read(BuildInstallationFile(test::patternedInstallation(kVordane, 40), 40));
+  EXPECT_EQ(state.installation.Modem.InitString.withoutTrailingSpaces(), "ATZ0");
+}
+
+class InstallationFileOnDisk : public InstallationFile {
+ protected:
+  test::TempDir dir;
+};
+
+TEST_F(InstallationFileOnDisk, AMissingFileClearsTheNameAndTouchesNothing) {
+  state.installation.Units[3].Name.assign("Kept");
+  state.clock.InstallationPath = dir.path("absent.nbt");
+  EXPECT_EQ(OpenInstallationFile(state, prompts), InstallationFileOutcome::NotFound);
+  EXPECT_TRUE(prompts.shown.empty());
+  EXPECT_TRUE(state.clock.InstallationPath.empty());
+  EXPECT_EQ(state.installation.Units[3].Name.withoutTrailingSpaces(), "Kept");
+}
+
+TEST_F(InstallationFileOnDisk, AFileOnDiskIsReadWhole) {
+  const std::vector<uint8_t> file = BuildInstallationFile(test::patternedInstallation(kDramel));
+  test::writeBytes(dir.path("house.nbt"), file);
+  state.clock.InstallationPath = dir.path("house.nbt");
+  EXPECT_EQ(OpenInstallationFile(state, prompts), InstallationFileOutcome::Loaded);
+  EXPECT_EQ(state.clock.InstallationPath, dir.path("house.nbt"));
+  EXPECT_EQ(tablesAsFile(), file);
+}
+
+TEST_F(InstallationFileOnDisk, ADirectoryIsNoInstallationFile) {
+  state.clock.InstallationPath = dir.root().string();
+  EXPECT_EQ(OpenInstallationFile(state, prompts), InstallationFileOutcome::NotAnInstallationFile);
+  expectOnlyMessage(kNoVantrelFile);
+  EXPECT_TRUE(state.clock.InstallationPath.empty());
+}
+
+}  // namespace
+}  // namespace ordalis

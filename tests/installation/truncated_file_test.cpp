@@ -1,0 +1,121 @@
+// Every way an installation file can end early, and the bounded reader that
+// makes a short file safe to read.
+#include <gtest/gtest.h>
+
+#include "installation/bounded_reader.h"
+#include "installation/installation_file.h"
+#include "support/scripted_prompts.h"
+#include "tests/installation/patterned_installation.h"
+#include "tools/fixtures/installation_file_builder.h"
+
+namespace ordalis {
+namespace {
+
+// Shows nothing; counts the messages by text.
+class CountingPrompts : public Prompts {
+ public:
+  Answer ask(const Message& message) override {
+    last = message.text;
+    ++count;
+    return Answer::Ok;
+  }
+  std::optional<std::string> openFileName(const FileDialog&) override { return std::nullopt; }
+  std::optional<std::string> saveFileName(const FileDialog&) override { return std::nullopt; }
+  std::string last;
+  int count = 0;
+};
+
+TEST(TruncatedInstallationFile, EveryTruncationOfAVordaneFileIsNoInstallationFile) {
+  const std::vector<uint8_t> file = fixtures::BuildInstallationFile(test::patternedInstallation(kVordane));
+  ProgramState state;
+  CountingPrompts prompts;
+  for (std::size_t length = 0; length < file.size(); ++length) {
+    state.clock.InstallationPath = "house.nbt";
+    prompts.count = 0;
+    ReadInstallationBytes(std::span(file.data(), length), state, prompts);
+    ASSERT_EQ(prompts.count, 1) << length;
+    ASSERT_EQ(prompts.last, "No VANTREL file!") << length;
+    ASSERT_TRUE(state.clock.InstallationPath.empty()) << length;
+  }
+}
+
+TEST(TruncatedInstallationFile, TheTablesKeepTheRecordsReadCompletely) {
+  Installation installation = test::patternedInstallation(kVordane);
+  const std::vector<uint8_t> file = fixtures::BuildInstallationFile(installation);
+  ProgramState state;
+  test::ScriptedPrompts prompts;
+  // Units 0 and 1 whole, unit 2 cut inside its name.
+  ReadInstallationBytes(std::span(file.data(), 5 + 2 * 54 + 10), state, prompts);
+  EXPECT_EQ(state.installation.Units[1].Name, installation.Units[1].Name);
+  EXPECT_EQ(state.installation.Units[1].Value, installation.Units[1].Value);
+  EXPECT_EQ(state.installation.Units[2].Name.view().substr(0, 10),
+            installation.Units[2].Name.view().substr(0, 10));
+  EXPECT_EQ(state.installation.Units[2].Name.view().substr(10), std::string(40, ' '));
+  EXPECT_EQ(state.installation.Units[2].Value, 0);
+}
+
+TEST(TruncatedInstallationFile, AFileEndingInItsHeaderIsNoInstallationFile) {
+  ProgramState state;
+  for (const std::vector<uint8_t>& file :
+       {std::vector<uint8_t>{}, {'Q', '&'}, {'Q', '&', 'Z'}, {'Q', '&', 'Z', 60}}) {
+    test::ScriptedPrompts prompts;
+    state.clock.InstallationPath = "x.nbt";
+    EXPECT_EQ(ReadInstallationBytes(file, state, prompts), InstallationFileOutcome::NotAnInstallationFile);
+    EXPECT_EQ(prompts.texts(), std::vector<std::string>{"No VANTREL file!"});
+    EXPECT_TRUE(state.clock.InstallationPath.empty());
+  }
+}
+
+TEST(BoundedReader, AReadPastTheEndKeepsThePresetBytes) {
+  const std::vector<uint8_t> bytes = {1, 2, 3};
+  BoundedReader in(bytes);
+  int16_t value = 0x7F7F;
+  in.int16(value);
+  EXPECT_EQ(value, 0x0201);
+  EXPECT_FALSE(in.ranPastEnd());
+  in.int16(value);  // only the low byte is left
+  EXPECT_EQ(value, 0x0203);
+  EXPECT_TRUE(in.ranPastEnd());
+  FixedText<4> text("abcd");
+  in.text(text);
+  EXPECT_EQ(text.str(), "abcd");
+}
+
+TEST(BoundedReader, ReadsLittleEndianSignedFields) {
+  const std::vector<uint8_t> bytes = {0xFE, 0xFF, 0x20, 0x4E, 0x00, 0x00, 0x07};
+  BoundedReader in(bytes);
+  int16_t small = 0;
+  int32_t large = 0;
+  uint8_t byte = 0;
+  in.int16(small);
+  in.int32(large);
+  in.reserved(0);
+  in.byte(byte);
+  EXPECT_EQ(small, -2);
+  EXPECT_EQ(large, 20000);
+  EXPECT_EQ(byte, 7);
+  EXPECT_EQ(in.position(), 7u);
+  EXPECT_FALSE(in.ranPastEnd());
+  in.reserved(1);
+  EXPECT_TRUE(in.ranPastEnd());
+}
+
+TEST(FileTableCounts, NeverExceedTheTables) {
+  const Installation installation;
+  for (uint8_t version : {40, 60})
+    for (int model = 0; model < 256; ++model) {
+      const FileTableCounts c = fileTableCounts(version, static_cast<uint8_t>(model));
+      EXPECT_LE(c.Interfaces, int(installation.Interfaces.size()));
+      EXPECT_LE(c.AudioZones, int(installation.AudioZones.size()));
+      EXPECT_LE(c.TimedFunctions, int(installation.TimedFunctions.size()));
+      EXPECT_LE(c.IfThenElse, int(installation.IfThenElseFunctions.size()));
+      EXPECT_LE(c.Motors, int(installation.MotorFunctions.size()));
+      EXPECT_LE(c.Sensors, int(installation.Sensors.size()));
+      EXPECT_LE(c.Conditions, int(installation.Conditions.size()));
+      EXPECT_LE(c.OutputModules, int(installation.OutputModules.size()));
+      EXPECT_LE(c.Flags, int(installation.Flags.size()));
+    }
+}
+
+}  // namespace
+}  // namespace ordalis
