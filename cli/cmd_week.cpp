@@ -1,14 +1,208 @@
-// ordalis-cli week: placeholder until its part of the core lands.
+// ordalis-cli week CLK --nbt NBT: the week view of a clock file as data: for
+// each line in use its own moment and occurrences in the shown week, and the
+// clock-line controls the week view places, with their counts, pictures and
+// colours.
+#include <chrono>
+#include <cstdio>
+#include <sstream>
+
+#include "app/file_store.h"
+#include "clock/clock_commands.h"
+#include "clock/clock_file.h"
+#include "clock/line_moment.h"
 #include "cli/cli_context.h"
+#include "cli/cli_prompts.h"
+#include "installation/installation_file.h"
+#include "mainwindow/check_dates.h"
+#include "mainwindow/week_view_model.h"
 
 namespace ordalis::cli {
+namespace {
+
+using namespace std::chrono;
+
+struct WeekOptions {
+  std::string clockFile;
+  std::string installationFile;
+  std::string week;  // any date of the week to show, YYYY-MM-DD
+  int offset = 0;    // weeks from the current week, when no --week
+  std::string tables = "0,1,2,3,4";
+  bool normalise = false;
+};
+
+std::optional<local_days> ParseDate(const std::string& text) {
+  int year, month, day;
+  char tail;
+  if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &tail) != 3) return std::nullopt;
+  const year_month_day date{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
+                            std::chrono::day{static_cast<unsigned>(day)}};
+  if (!date.ok()) return std::nullopt;
+  return local_days{date};
+}
+
+std::string FormatDate(local_days date) {
+  const year_month_day ymd{date};
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%04d-%02u-%02u", static_cast<int>(ymd.year()),
+                static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
+  return buffer;
+}
+
+std::optional<std::array<bool, kClockTableCount>> ParseTables(const std::string& text) {
+  std::array<bool, kClockTableCount> visible{};
+  std::stringstream list(text);
+  std::string item;
+  while (std::getline(list, item, ',')) {
+    if (item.size() != 1 || item[0] < '0' || item[0] >= '0' + kClockTableCount) return std::nullopt;
+    visible[static_cast<size_t>(item[0] - '0')] = true;
+  }
+  return visible;
+}
+
+std::string ColourText(Rgb colour) {
+  char buffer[8];
+  std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+  return buffer;
+}
+
+// Reads the clock file into the state; false (after printing the system's
+// message) when it is no clock file or is cut short.
+bool LoadClockFile(CliContext& context, const std::string& path) {
+  const FileBytes file = readFileBytes(path);
+  if (!file.ok) {
+    context.printError(file.error);
+    return false;
+  }
+  const ClockFileDecoded decoded = DecodeClockFile(file.bytes);
+  if (!decoded.magicOk) {
+    context.printError(kNotAClockFileMessage);
+    return false;
+  }
+  if (!decoded.trailerOk) {
+    context.printError(kClockReadErrorMessage);
+    return false;
+  }
+  context.state.clock.ClockFileFormat = decoded.content.format;
+  ApplyCentralModel(context.state.installation, context.state.texts, decoded.content.model);
+  context.state.clock.ClockTable = decoded.content.lines;
+  context.state.clock.ClockFileName = path;
+  return true;
+}
+
+// Reads the installation file into the state (workday flags, model and
+// capacities); false when it cannot be used (the reader has said why).
+bool LoadInstallationFile(CliContext& context, const std::string& path) {
+  CliPrompts prompts;
+  context.state.clock.InstallationPath = path;
+  const int32_t language = context.state.texts.LanguageOffset;
+  const InstallationFileOutcome outcome = OpenInstallationFile(context.state, prompts);
+  context.state.texts.LanguageOffset = language;  // --lang wins over the file's language
+  if (outcome == InstallationFileOutcome::NotFound) context.printError(path + ": " + readFileBytes(path).error);
+  return outcome == InstallationFileOutcome::Loaded;
+}
+
+nlohmann::json LinesDocument(const ProgramState& state) {
+  nlohmann::json lines = nlohmann::json::array();
+  const int capacity = std::min<int>(state.installation.Capacities.MaxClockLines, kClockTableLines);
+  for (int i = 0; i < capacity; ++i) {
+    const ClockLine& line = state.clock.ClockTable[static_cast<size_t>(i)];
+    if (!line.inUse()) continue;
+    const LineSchedule schedule =
+        ScheduleLine(line, state.clock.WeekStart, state.installation.Settings.Workdays);
+    nlohmann::json occurrences = nlohmann::json::array();
+    for (LocalTime moment : schedule.occurrences) occurrences.push_back(formatMoment(moment));
+    lines.push_back({{"index", i},
+                     {"own", schedule.own ? nlohmann::json(formatMoment(*schedule.own)) : nlohmann::json()},
+                     {"occurrences", occurrences}});
+  }
+  return lines;
+}
+
+nlohmann::json MarkersDocument(const WeekViewModel& model) {
+  nlohmann::json markers = nlohmann::json::array();
+  for (int id = 0; id < kControlCount; ++id) {
+    const ClockControl& control = model.Control(id);
+    const ControlLook look = model.LookOf(id);
+    if (!look.visible) continue;
+    markers.push_back({{"clk_index", control.ClkIndex},
+                       {"left", control.left},
+                       {"top", control.top},
+                       {"count", control.ClkCount},
+                       {"icon", look.picture},
+                       {"colour", ColourText(look.colour)}});
+  }
+  return markers;
+}
+
+nlohmann::json NormalisedDocument(const ClockLineArray& table, const std::vector<int>& changed) {
+  nlohmann::json normalised = nlohmann::json::array();
+  for (int i : changed) {
+    const ClockLine& line = table[static_cast<size_t>(i)];
+    normalised.push_back({{"index", i}, {"day", line.Day}, {"month", line.Month}, {"year", line.Year}});
+  }
+  return normalised;
+}
+
+void PrintText(const nlohmann::json& document) {
+  std::cout << "Week of " << document["week_start"].get<std::string>() << "\n";
+  for (const auto& line : document["lines"]) {
+    std::cout << "line " << line["index"].get<int>() << ": own "
+              << (line["own"].is_null() ? std::string("-") : line["own"].get<std::string>());
+    for (const auto& moment : line["occurrences"]) std::cout << " " << moment.get<std::string>();
+    std::cout << "\n";
+  }
+  std::cout << document["markers"].size() << " markers\n";
+}
+
+int RunWeek(CliContext& context, const WeekOptions& options, bool weekGiven) {
+  ProgramState& state = context.state;
+  const auto visible = ParseTables(options.tables);
+  if (!visible) {
+    context.printError("--tables: expected table numbers 0-4 separated by commas, got " + options.tables);
+    return kExitUsage;
+  }
+  std::optional<local_days> weekDate;
+  if (weekGiven && !(weekDate = ParseDate(options.week))) {
+    context.printError("--week: expected YYYY-MM-DD, got " + options.week);
+    return kExitUsage;
+  }
+  if (!LoadInstallationFile(context, options.installationFile) ||
+      !LoadClockFile(context, options.clockFile))
+    return kExitRefused;
+
+  WeekViewModel model(state, *context.clock);
+  for (int table = 0; table < kClockTableCount; ++table) model.SetTableVisible(table, (*visible)[table]);
+  const LocalTime currentMonday = MondayOfWeek(context.clock->now());
+  model.SetWeekOffset(weekDate ? static_cast<int>((MondayOfWeek(*weekDate + 0s) - currentMonday) / days{7})
+                               : options.offset);
+  std::vector<int> normalised;
+  if (options.normalise) normalised = CheckDates(state.clock.ClockTable, context.clock->now());
+  model.RecomputeWeek();
+
+  nlohmann::json document{{"week_start", FormatDate(floor<days>(state.clock.WeekStart))},
+                          {"lines", LinesDocument(state)},
+                          {"markers", MarkersDocument(model)}};
+  if (options.normalise) document["normalised"] = NormalisedDocument(state.clock.ClockTable, normalised);
+  if (context.json)
+    context.printJson(document);
+  else
+    PrintText(document);
+  return kExitOk;
+}
+
+}  // namespace
 
 void addWeekCommand(CLI::App& app, CliContext& context, CommandResult result) {
-  auto* command = app.add_subcommand("week", "(not built yet)");
-  command->allow_extras();
-  command->callback([&context, result] {
-    context.printError("week: not built yet");
-    *result = kExitRefused;
+  auto options = std::make_shared<WeekOptions>();
+  auto* command = app.add_subcommand("week", "Show where the lines of a clock file act in one week");
+  command->add_option("CLK", options->clockFile, "Clock file (.clk)")->required();
+  command->add_option("--nbt", options->installationFile, "Installation file (.nbt)")->required();
+  auto* week = command->add_option("--week", options->week, "Any date of the week to show, YYYY-MM-DD");
+  command->add_option("--offset", options->offset, "Weeks from the current week (of --now)")->excludes(week);
+  command->add_option("--tables", options->tables, "Visible tables, e.g. 0,1,2,3,4");
+  command->add_flag("--normalise", options->normalise, "Normalise the reference dates first (relative to --now)");
+  command->callback([&context, options, week, result] {
+    *result = RunWeek(context, *options, week->count() > 0);
   });
 }
 
