@@ -1,0 +1,165 @@
+// The settings file's rules: defaults, the language setting, the working
+// directory, and a write that leaves the other program's settings alone.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/settings_file.h"
+#include "support/temp_dir.h"
+
+namespace ordalis {
+namespace {
+
+// Each test may move the working directory; it comes back afterwards.
+class SettingsFile : public ::testing::Test {
+ protected:
+  test::TempDir dir;
+  std::filesystem::path startDirectory = std::filesystem::current_path();
+  ProgramState state;
+  std::string ini = dir.path("Vantrel.ini");
+
+  void TearDown() override { std::filesystem::current_path(startDirectory); }
+
+  SettingsReadResult readWith(const std::string& text) {
+    test::writeText(ini, text);
+    return ReadSettings(ini, state);
+  }
+};
+
+TEST_F(SettingsFile, AMissingFileGivesTheDefaultsAndAsksForTheLanguage) {
+  SettingsReadResult result = ReadSettings(ini, state);
+  EXPECT_TRUE(result.languageDialogNeeded);
+  EXPECT_EQ(10000, state.texts.LanguageOffset);
+  EXPECT_EQ(10000, state.settings.LanguageSetting);
+  EXPECT_EQ(19200, state.settings.BaudRate);
+  EXPECT_EQ(2, state.settings.ComPort);
+  EXPECT_EQ(0, state.settings.TimeSet);
+  EXPECT_EQ("", state.clock.InstallationPath);
+  EXPECT_EQ(startDirectory, std::filesystem::current_path());
+}
+
+TEST(LanguageSetting, ATenthOfTheOffsetIsAccepted) {
+  EXPECT_EQ(30000, LanguageFromSetting("3000").offset);
+  EXPECT_FALSE(LanguageFromSetting("3000").dialogNeeded);
+  EXPECT_EQ(30000, LanguageFromSetting("30000").offset);
+  EXPECT_EQ(20000, LanguageFromSetting("2000").offset);
+  EXPECT_EQ(0, LanguageFromSetting("0").offset);
+  EXPECT_FALSE(LanguageFromSetting("0").dialogNeeded);
+}
+
+TEST(LanguageSetting, TextThatIsNotANumberCountsAsZeroWhichIsEnglish) {
+  EXPECT_EQ(0, LanguageFromSetting("abc").offset);
+  EXPECT_FALSE(LanguageFromSetting("").dialogNeeded);
+}
+
+TEST(LanguageSetting, AnInvalidValueGivesDutchAndTheDialog) {
+  for (const char* value : {"7", "10", "70000", "12345", "99999999999999"}) {
+    LanguageChoice choice = LanguageFromSetting(value);
+    EXPECT_EQ(10000, choice.offset) << value;
+    EXPECT_TRUE(choice.dialogNeeded) << value;
+  }
+}
+
+TEST_F(SettingsFile, EveryKeyIsReadWithItsConversion) {
+  std::string work = dir.path("work");
+  std::filesystem::create_directory(work);
+  SettingsReadResult result = readWith(
+      "[global]\nLanguage=6000\nBaudrate=9600 baud\nComPort=COM3\nPath=" + work +
+      "\n[CLOCK]\nNBTFile= /srv/villa.nbt \nTimeSet=1\n");
+  EXPECT_FALSE(result.languageDialogNeeded);
+  EXPECT_EQ(60000, state.texts.LanguageOffset);
+  EXPECT_EQ(9600, state.settings.BaudRate);
+  EXPECT_EQ(0, state.settings.ComPort);  // not a number
+  EXPECT_EQ("/srv/villa.nbt", state.clock.InstallationPath);
+  EXPECT_EQ(1, state.settings.TimeSet);
+  EXPECT_EQ(std::filesystem::canonical(work), std::filesystem::current_path());
+}
+
+TEST_F(SettingsFile, AWorkingDirectoryThatDoesNotExistIsIgnored) {
+  readWith("[Global]\nPath=" + dir.path("nowhere") + "\n");
+  EXPECT_EQ(startDirectory, std::filesystem::current_path());
+}
+
+TEST_F(SettingsFile, AnUnusableTimeSetOrPortKeepsTheCurrentValue) {
+  state.settings.TimeSet = 1;
+  readWith("[Global]\nComPort=99999\n[Clock]\nTimeSet=300\n");
+  EXPECT_EQ(1, state.settings.TimeSet);
+  EXPECT_EQ(2, state.settings.ComPort);
+}
+
+TEST(WorkingDirectory, AFloppyDriveIsNeverStored) {
+  EXPECT_FALSE(ShouldStoreWorkingDirectory("A:\\"));
+  EXPECT_FALSE(ShouldStoreWorkingDirectory("b:\\backup"));
+  EXPECT_TRUE(ShouldStoreWorkingDirectory("C:\\Vantrel"));
+  EXPECT_TRUE(ShouldStoreWorkingDirectory("/home/anna"));
+}
+
+TEST_F(SettingsFile, WritingChangesOnlyOurKeysAndKeepsTheOtherProgramsLines) {
+  const std::string before =
+      "; shared with Vantrel\r\n"
+      "[Global]\r\n"
+      "Language=1000\r\n"
+      "Baudrate=19200\r\n"
+      "\r\n"
+      "[Vantrel]\r\n"
+      "; last project\r\n"
+      "Project=C:\\Projects\\villa.nbt\r\n"
+      "[Ports]\r\n"
+      "COM3=/dev/ttyUSB0\r\n";
+  test::writeText(ini, before);
+  std::filesystem::current_path(dir.root());
+  state.texts.LanguageOffset = 30000;
+  state.settings.BaudRate = 9600;
+  state.settings.ComPort = 3;
+  state.settings.TimeSet = 1;
+  state.clock.InstallationPath = "/srv/villa.nbt";
+  ASSERT_TRUE(WriteSettings(ini, state).ok);
+  const std::string cwd = std::filesystem::current_path().string();
+  EXPECT_EQ(
+      "; shared with Vantrel\r\n"
+      "[Global]\r\n"
+      "Language=30000\r\n"
+      "Baudrate=9600\r\n"
+      "ComPort=3\r\n"
+      "Path=" + cwd + "\r\n"
+      "\r\n"
+      "[Vantrel]\r\n"
+      "; last project\r\n"
+      "Project=C:\\Projects\\villa.nbt\r\n"
+      "[Ports]\r\n"
+      "COM3=/dev/ttyUSB0\r\n"
+      "[Clock]\r\n"
+      "NBTFile=/srv/villa.nbt\r\n"
+      "TimeSet=1\r\n",
+      test::readText(ini));
+}
+
+TEST_F(SettingsFile, WhatIsWrittenIsReadBack) {
+  state.texts.LanguageOffset = 40000;
+  state.settings.BaudRate = 4800;
+  state.settings.ComPort = 4;
+  state.clock.InstallationPath = "/srv/house.nbt";
+  WriteSettings(ini, state);
+  ProgramState next;
+  EXPECT_FALSE(ReadSettings(ini, next).languageDialogNeeded);
+  EXPECT_EQ(40000, next.texts.LanguageOffset);
+  EXPECT_EQ(4800, next.settings.BaudRate);
+  EXPECT_EQ(4, next.settings.ComPort);
+  EXPECT_EQ("/srv/house.nbt", next.clock.InstallationPath);
+}
+
+TEST_F(SettingsFile, AFileThatCannotBeReadIsNotOverwritten) {
+  std::filesystem::create_directory(ini);  // in the way: exists, cannot be read as a file
+  EXPECT_FALSE(WriteSettings(ini, state).ok);
+  EXPECT_TRUE(std::filesystem::is_directory(ini));
+}
+
+TEST(SerialPorts, APortsEntryNamesTheDeviceElseTheSerialLineNumberedFromZero) {
+  IniFile ini = IniFile::parse("[Ports]\nCOM3=/dev/ttyUSB0\n");
+  EXPECT_EQ("/dev/ttyUSB0", SerialDeviceForPort(ini, 3));
+  EXPECT_EQ("/dev/ttyS1", SerialDeviceForPort(ini, 2));
+  EXPECT_EQ("/dev/ttyS0", SerialDeviceForPort(IniFile{}, 1));
+}
+
+}  // namespace
+}  // namespace ordalis
