@@ -45,11 +45,3 @@ std::string Texts::LoadText(int id) const {
 }
 
 }  // namespace ordalis
-
-namespace ordalis {
-
-void Texts::FillTextTables() {
-  CentralModelNames = {"VORDANE", "KESTRON", "KESTRON Educational", "PELVAN", "DRAMEL"};
-}
-
-}  // namespace ordalis
