@@ -1,6 +1,5 @@
 // ordalis-cli inspect FILE: what a clock file or an installation file holds.
 #include "cli/cli_context.h"
-#include "cli/inspect_installation.h"
 
 namespace ordalis::cli {
 
@@ -11,10 +10,6 @@ void addInspectCommand(CLI::App& app, CliContext& context, CommandResult result)
   command->add_option("FILE", *file, "The file")->required();
   command->add_flag("--all", *all, "List all 100 clock lines, free ones too");
   command->callback([&context, result, file, all] {
-    if (looksLikeInstallationFile(*file)) {
-      *result = inspectInstallationFile(context, *file);
-      return;
-    }
     context.printError("inspect: not built yet");
     *result = kExitRefused;
   });

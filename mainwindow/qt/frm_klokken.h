@@ -1,0 +1,139 @@
+// FrmKlokken, the main window: the week view with its scroll bar and
+// selection panel, the File, Edit and Communicatie menus, the tool bar, the
+// four action buttons, the installation labels and the 500 ms GlobalTimer
+// that keeps the caption, the save button and those labels current.
+//
+// The commands' logic lives in the core (clock file commands, line commands,
+// the week-view model); this window turns the user's actions into calls and
+// shows the results. Dialogs that later parts provide (the clock-line editor,
+// the communication dialog, the on-line test) are reached through replaceable
+// functions.
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <array>
+#include <functional>
+
+#include "app/clock_source.h"
+#include "app/program_state.h"
+#include "app/prompts.h"
+#include "clock/clock_commands.h"
+#include "mainwindow/week_view_model.h"
+
+class QMenu;
+class QToolBar;
+
+namespace ordalis {
+
+class KlokkenBody;
+class SelectionPanelWidget;
+class WeekArea;
+
+class FrmKlokken : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr int kTimerInterval = 500;  // milliseconds
+  // Tool-bar keys of the six command buttons.
+  static constexpr const char* kToolKeys[6] = {"NEW", "RCV", "SEND", "OPEN", "SAVE", "PRINT"};
+
+  // Opens the clock-line editor on the selected line (new or existing);
+  // returns true when the user confirmed it.
+  using ClockLineEditor = std::function<bool(bool isNew)>;
+  // Shows the communication dialog in mode 'R' (receive) or 'T' (transmit).
+  using CommunicationDialog = std::function<void(char mode)>;
+  // Switches the selected line's function on the central unit now.
+  using OnlineTest = std::function<void()>;
+
+  // state, clock and prompts must outlive the window.
+  FrmKlokken(ProgramState& state, const Clock& clock, Prompts& prompts, QWidget* parent = nullptr);
+  ~FrmKlokken() override;
+
+  void setClockLineEditor(ClockLineEditor editor) { m_clockLineEditor = std::move(editor); }
+  void setCommunicationDialog(CommunicationDialog dialog) { m_communicationDialog = std::move(dialog); }
+  void setOnlineTest(OnlineTest test) { m_onlineTest = std::move(test); }
+
+  WeekViewModel& model() { return m_model; }
+  WeekArea* weekArea() const { return m_pic; }
+  SelectionPanelWidget* selectionPanel() const { return m_panel; }
+  KlokkenBody* body() const { return m_body; }
+  QScrollBar* scrWeeks() const { return m_scrWeeks; }
+  QTimer* globalTimer() const { return m_globalTimer; }
+  // Tool-bar button by key ("SAVE") or table toggle (0-4).
+  QAction* toolButton(const QString& key) const;
+  QAction* tableToggle(int table) const { return m_tableToggles[static_cast<size_t>(table)]; }
+
+ public slots:
+  // The commands other parts call.
+  void mmuFileNew_Click();
+  void mmuFileOpenCLK_Click();
+  void mmuFileOpenNBT_Click();
+  // Reads the installation file named by InstallationPath (start-up).
+  void ReadInstallationFile();
+  void mmuFileSave_Click();
+  void mmuFileSaveAs_Click();
+  void mmuComGet_Click();
+  void mmuComSend_Click();
+  // A new clock line in table 0-4 (Edit > New, CmdAdd with table 1).
+  void mmuNieuw_Click(int table);
+  void mmuEditProp_Click();
+  void mmuDelete_Click();
+  void CmdTest_Click();
+  void Print_Click();
+  // Recomputes and redraws the whole week (after CheckDates).
+  void ScrWeeks_Change();
+  // The seven day icons from the installation's workday flags.
+  void RefreshDayIcons();
+  // Texts of the menus, tool bar and buttons in the active language.
+  void SetFormTexts();
+  void GlobalTimer_Timer();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void createMenus();
+  void createToolBar();
+  void createBody();
+  void createShortcuts();
+  void connectWeekView();
+  // Shows what the model changed: controls, selection panel, day names.
+  void showModel();
+  void showSelectionPanel();
+  void afterEditor(int line);
+  void scrollWeeks(int by);
+  void showWeekOffset();
+  void openEditMenu(QPoint globalPosition);
+  ClockCommandContext commandContext();
+
+  ProgramState& m_state;
+  const Clock& m_clock;
+  Prompts& m_prompts;
+  WeekViewModel m_model;
+  ClockLineEditor m_clockLineEditor;
+  CommunicationDialog m_communicationDialog;
+  OnlineTest m_onlineTest;
+
+  KlokkenBody* m_body = nullptr;
+  WeekArea* m_pic = nullptr;
+  SelectionPanelWidget* m_panel = nullptr;
+  QScrollBar* m_scrWeeks = nullptr;
+  QTimer* m_globalTimer = nullptr;
+  QToolBar* m_tlb = nullptr;
+  std::array<QAction*, 5> m_tableToggles{};
+  std::array<QAction*, 5> m_mmuNieuw{};
+  std::array<QLabel*, 2> m_lblVantrel{};
+  QMenu* m_mmuEdit = nullptr;
+  QPushButton* m_cmdAdd = nullptr;
+  QPushButton* m_cmdEdit = nullptr;
+  QPushButton* m_cmdDelete = nullptr;
+  QPushButton* m_cmdTest = nullptr;
+};
+
+}  // namespace ordalis

@@ -1,0 +1,152 @@
+// The main window's commands: file commands, new / edit / delete of a line,
+// communication, print, the week scroll bar and the 500 ms timer.
+#include <QDate>
+#include <QWindow>
+
+#include "clock/clock_commands.h"
+#include "mainwindow/catalogue_texts.h"
+#include "mainwindow/line_commands.h"
+#include "mainwindow/open_installation_command.h"
+#include "mainwindow/qt/frm_klokken.h"
+#include "mainwindow/qt/klokken_body.h"
+#include "mainwindow/qt/selection_panel_widget.h"
+#include "mainwindow/qt/week_area.h"
+
+namespace ordalis {
+
+namespace {
+
+QString qt(const std::string& text) { return QString::fromStdString(text); }
+
+QDate toQDate(LocalTime moment) {
+  const auto days = std::chrono::floor<std::chrono::days>(moment).time_since_epoch().count();
+  return QDate(1970, 1, 1).addDays(days);
+}
+
+}  // namespace
+
+ClockCommandContext FrmKlokken::commandContext() {
+  return ClockCommandContext{m_state, m_prompts, [this] { ScrWeeks_Change(); }};
+}
+
+void FrmKlokken::mmuFileNew_Click() {
+  ClockCommandContext context = commandContext();
+  ordalis::mmuFileNew_Click(context);
+}
+
+void FrmKlokken::mmuFileOpenCLK_Click() {
+  ClockCommandContext context = commandContext();
+  ordalis::mmuFileOpenCLK_Click(context);
+}
+
+void FrmKlokken::mmuFileSave_Click() {
+  ClockCommandContext context = commandContext();
+  ordalis::mmuFileSave_Click(context);
+  GlobalTimer_Timer();
+}
+
+void FrmKlokken::mmuFileSaveAs_Click() {
+  ClockCommandContext context = commandContext();
+  ordalis::mmuFileSaveAs_Click(context);
+  GlobalTimer_Timer();
+}
+
+void FrmKlokken::mmuFileOpenNBT_Click() {
+  OpenInstallationCommand(m_state, m_prompts);
+  RefreshDayIcons();
+  GlobalTimer_Timer();
+}
+
+void FrmKlokken::ReadInstallationFile() {
+  ReadInstallationFromPath(m_state, m_prompts);
+  RefreshDayIcons();
+}
+
+void FrmKlokken::mmuComGet_Click() {
+  m_communicationDialog('R');
+  ScrWeeks_Change();
+}
+
+void FrmKlokken::mmuComSend_Click() { m_communicationDialog('T'); }
+
+void FrmKlokken::Print_Click() { m_prompts.tell(kNotInThisVersionMessage); }
+
+void FrmKlokken::CmdTest_Click() { m_onlineTest(); }
+
+void FrmKlokken::mmuNieuw_Click(int table) {
+  const std::optional<int> line = StartNewClockLine(m_state, m_clock, m_prompts, table);
+  if (!line) return;
+  const bool accepted = m_clockLineEditor(true);
+  if (FinishNewClockLine(m_state, *line, accepted))
+    afterEditor(*line);
+  else
+    ScrWeeks_Change();
+}
+
+void FrmKlokken::mmuEditProp_Click() {
+  if (m_state.SelectedClockLine == 0) return;
+  const int line = m_state.SelectedClockLine - 1;
+  m_clockLineEditor(false);
+  m_state.clock.ClocksChanged = true;
+  if (m_state.clock.ClockTable[static_cast<size_t>(line)].inUse())
+    afterEditor(line);
+  else
+    ScrWeeks_Change();
+}
+
+void FrmKlokken::mmuDelete_Click() {
+  if (!DeleteSelectedLine(m_state, m_prompts, ProgramCatalogueTexts(m_state))) return;
+  ScrWeeks_Change();
+  m_model.SetSelected(0, 0);
+  showModel();
+}
+
+// Shows the week of the line's moment and selects what stands on its spot.
+void FrmKlokken::afterEditor(int line) {
+  m_model.JumpToLine(line);
+  showWeekOffset();
+  showModel();
+}
+
+void FrmKlokken::ScrWeeks_Change() {
+  m_prompts.setBusy(true);
+  m_model.Repaint();
+  showModel();
+  m_prompts.setBusy(false);
+}
+
+void FrmKlokken::scrollWeeks(int by) { m_scrWeeks->setValue(m_scrWeeks->value() + by); }
+
+// The scroll bar follows a week offset that the model chose itself.
+void FrmKlokken::showWeekOffset() {
+  const QSignalBlocker blocker(m_scrWeeks);
+  m_scrWeeks->setValue(m_model.WeekOffset());
+}
+
+void FrmKlokken::showModel() {
+  m_pic->syncControls();
+  m_body->setWeekStart(toQDate(m_model.WeekStart()));
+  showSelectionPanel();
+}
+
+void FrmKlokken::showSelectionPanel() {
+  m_pic->syncControls();
+  m_panel->showSlots(m_model.PanelSlots(), m_model.SelectedEntry());
+}
+
+void FrmKlokken::RefreshDayIcons() {
+  std::array<bool, 7> workdays{};
+  for (size_t day = 0; day < workdays.size(); ++day)
+    workdays[day] = m_state.installation.Settings.Workdays[day] == 1;
+  m_pic->setDayIcons(workdays);
+}
+
+void FrmKlokken::GlobalTimer_Timer() {
+  if (QAction* save = toolButton("SAVE")) save->setEnabled(m_state.clock.ClocksChanged);
+  const QString caption = qt(MainWindowCaption(m_state.clock));
+  if (windowTitle() != caption) setWindowTitle(caption);
+  m_lblVantrel[0]->setText(qt(m_state.texts.LoadText(1008)) + ":");
+  m_lblVantrel[1]->setText(qt(FileNamePart(m_state.clock.InstallationPath)));
+}
+
+}  // namespace ordalis

@@ -1,0 +1,160 @@
+// Painting of the day rows and the placement of the clock-line controls.
+#include "mainwindow/qt/week_area.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "mainwindow/qt/function_pictures.h"
+#include "mainwindow/qt/klok_control.h"
+#include "mainwindow/week_geometry.h"
+
+namespace ordalis {
+
+namespace {
+
+constexpr int kDayRows = 7;
+// Five time labels per row, 40 pixels wide and centred on their hour.
+constexpr int kTimeLabels = 5;
+constexpr int kTimeLabelSpacing = 120;
+constexpr int kTimeLabelWidth = 40;
+constexpr int kTimeLabelTopInRow = 55;
+constexpr int kTimeLabelHeight = 14;
+const char* const kTimeLabelTexts[kTimeLabels] = {"00:00", "06:00", "12:00", "18:00", "23:59"};
+
+const QColor kAreaBackground(255, 255, 255);
+const QColor kRowSeparator(200, 205, 215);
+const QColor kAxis(90, 90, 90);
+const QColor kHourTick(150, 150, 150);
+
+MouseButton modelButton(Qt::MouseButton button) {
+  if (button == Qt::LeftButton) return MouseButton::Left;
+  if (button == Qt::RightButton) return MouseButton::Right;
+  return MouseButton::Other;
+}
+
+}  // namespace
+
+WeekArea::WeekArea(WeekViewModel& model, QWidget* parent) : QWidget(parent), m_model(model) {
+  setObjectName("Pic");
+  setFixedSize(kWidth, kHeight);
+  createDayIcons();
+  createControls();
+}
+
+void WeekArea::createDayIcons() {
+  for (int row = 0; row < kDayRows; ++row) {
+    auto* icon = new QLabel(this);
+    icon->setGeometry(0, week::ControlTop(row), kDayIconSize, kDayIconSize);
+    icon->lower();
+    m_dayIcons[static_cast<size_t>(row)] = icon;
+  }
+}
+
+void WeekArea::createControls() {
+  for (int id = 0; id < kControlCount; ++id) {
+    auto* control = new KlokControl(this);
+    control->setClkIndex(IsPoolId(id) ? -1 : id);
+    control->hide();
+    connect(control, &KlokControl::MouseDown, this,
+            [this](Qt::MouseButton button, Qt::MouseButtons, QPointF at) { mouseDown(button, at); });
+    connect(control, &KlokControl::MouseMove, this,
+            [this](Qt::MouseButtons buttons, QPointF at) { mouseMove(buttons, at); });
+    connect(control, &KlokControl::MouseUp, this,
+            [this](Qt::MouseButton, QPointF at) { mouseUp(at); });
+    connect(control, &KlokControl::DblClick, this, [this](QPointF) { doubleClick(); });
+    m_controls[static_cast<size_t>(id)] = control;
+  }
+}
+
+void WeekArea::setDayIcons(const std::array<bool, 7>& workdays) {
+  for (int row = 0; row < kDayRows; ++row) {
+    QLabel* icon = m_dayIcons[static_cast<size_t>(row)];
+    icon->setPixmap(DayIcon(workdays[static_cast<size_t>(row)], devicePixelRatioF()));
+    icon->move(0, week::ControlTop(row));
+    icon->lower();
+  }
+}
+
+void WeekArea::syncControls() {
+  for (int id : m_model.TakeChangedControls()) {
+    const ClockControl& placed = m_model.Control(id);
+    const ControlLook look = m_model.LookOf(id);
+    KlokControl* control = m_controls[static_cast<size_t>(id)];
+    control->setClkIndex(placed.ClkIndex);
+    control->setClkCount(placed.ClkCount);
+    control->setLook(QColor(look.colour.red, look.colour.green, look.colour.blue), look.picture,
+                     look.selected);
+    if (!look.visible) {
+      control->hide();
+      continue;
+    }
+    control->move(placed.left, placed.top);
+    control->show();
+  }
+}
+
+void WeekArea::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), kAreaBackground);
+  for (int row = 0; row < kDayRows; ++row) paintRow(painter, row);
+}
+
+void WeekArea::paintRow(QPainter& painter, int row) const {
+  const int top = week::kRowHeight * row;
+  const int axisY = week::ReferenceY(row);
+  if (row > 0) {
+    painter.setPen(kRowSeparator);
+    painter.drawLine(0, top, kWidth, top);
+  }
+  painter.setPen(kHourTick);
+  for (int hour = 0; hour <= 24; ++hour) {
+    const int x = week::TimeX(hour, 0);
+    const int tick = hour % 6 == 0 ? 6 : 3;
+    painter.drawLine(x, axisY, x, axisY + tick);
+  }
+  painter.setPen(kAxis);
+  painter.drawLine(week::TimeX(0, 0), axisY, week::TimeX(24, 0), axisY);
+  painter.setPen(Qt::black);
+  for (int j = 0; j < kTimeLabels; ++j) {
+    const QRect label(kTimeLabelSpacing * j, top + kTimeLabelTopInRow, kTimeLabelWidth, kTimeLabelHeight);
+    painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, kTimeLabelTexts[j]);
+  }
+}
+
+void WeekArea::mouseDown(Qt::MouseButton button, QPointF position) {
+  const MouseDownResult result = m_model.MouseDown(position.x(), position.y(), modelButton(button));
+  syncControls();
+  if (result == MouseDownResult::Nothing) return;
+  emit selectionChanged();
+  // While a line is dragged the area takes every mouse event, whichever
+  // control the pointer passes or the dragged control leaves.
+  if (m_model.DragLine() != 0) grabMouse();
+  if (result == MouseDownResult::ShowEditMenu)
+    emit editMenuRequested(mapToGlobal(position.toPoint()));
+}
+
+void WeekArea::mouseMove(Qt::MouseButtons buttons, QPointF position) {
+  if (m_model.MouseMove(position.x(), position.y(), buttons.testFlag(Qt::LeftButton))) syncControls();
+}
+
+void WeekArea::mouseUp(QPointF position) {
+  if (mouseGrabber() == this) releaseMouse();
+  const bool wasDragging = m_model.DragLine() != 0;
+  const int before = m_model.SelectedEntry();
+  m_model.MouseUp(position.x(), position.y());
+  syncControls();
+  if (wasDragging || before != m_model.SelectedEntry() || !m_model.HitList().empty())
+    emit selectionChanged();
+}
+
+void WeekArea::doubleClick() { emit lineDoubleClicked(); }
+
+void WeekArea::mousePressEvent(QMouseEvent* event) { mouseDown(event->button(), event->position()); }
+
+void WeekArea::mouseMoveEvent(QMouseEvent* event) { mouseMove(event->buttons(), event->position()); }
+
+void WeekArea::mouseReleaseEvent(QMouseEvent* event) { mouseUp(event->position()); }
+
+void WeekArea::mouseDoubleClickEvent(QMouseEvent*) { doubleClick(); }
+
+}  // namespace ordalis

@@ -1,0 +1,70 @@
+// The clock area `Pic` of the main window: seven day rows with their time
+// axis, time labels and day icons, and the 300 clock-line controls (100 main
+// controls, 200 pool controls) placed as the week-view model says. Mouse
+// events on the area and on its controls go to the model in clock-area
+// coordinates; the area reports what the main window must react to.
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "mainwindow/clock_controls.h"
+#include "mainwindow/week_view_model.h"
+
+namespace ordalis {
+
+class KlokControl;
+
+class WeekArea : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kWidth = 520;
+  static constexpr int kHeight = 504;
+
+  // The model must outlive the area.
+  WeekArea(WeekViewModel& model, QWidget* parent = nullptr);
+
+  // Moves, shows, hides and repaints the controls whose look the model
+  // changed since the last call.
+  void syncControls();
+  // The workday or weekend picture for each day row, Monday first.
+  void setDayIcons(const std::array<bool, 7>& workdays);
+
+  KlokControl* control(int id) const { return m_controls[static_cast<size_t>(id)]; }
+  QLabel* dayIcon(int row) const { return m_dayIcons[static_cast<size_t>(row)]; }
+
+  // The week view's mouse handlers, in clock-area coordinates.
+  void mouseDown(Qt::MouseButton button, QPointF position);
+  void mouseMove(Qt::MouseButtons buttons, QPointF position);
+  void mouseUp(QPointF position);
+  void doubleClick();
+
+ signals:
+  // A right click on a line: open the Edit menu at this screen position.
+  void editMenuRequested(QPoint globalPosition);
+  // A double-click on the area or a control.
+  void lineDoubleClicked();
+  // The selection changed (after a click or the end of a drag).
+  void selectionChanged();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  void createDayIcons();
+  void createControls();
+  void paintRow(class QPainter& painter, int row) const;
+
+  WeekViewModel& m_model;
+  std::array<QLabel*, 7> m_dayIcons{};
+  std::array<KlokControl*, kControlCount> m_controls{};
+};
+
+}  // namespace ordalis

@@ -1,0 +1,306 @@
+// The main window's commands, driven as a user would, with a scripted user
+// for every question and a fixed clock (Wednesday 3 June 2026, 10:30).
+#include <QAction>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+
+#include "app/program_state.h"
+#include "mainwindow/qt/frm_klokken.h"
+#include "mainwindow/qt/klok_control.h"
+#include "mainwindow/qt/selection_panel_widget.h"
+#include "mainwindow/qt/week_area.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_dir.h"
+
+using namespace ordalis;
+
+namespace {
+
+const LocalTime kNow = makeLocalTime(2026, 6, 3, 10, 30);
+
+// A line of table `table` on Monday 1 June 2026 at hour:minute, once.
+ClockLine lineAt(uint8_t table, int hour, int minute, uint8_t functionHigh = 1) {
+  ClockLine line;
+  line.FunctionHigh = functionHigh;
+  line.FunctionLow = 1;
+  line.Level = 255;
+  line.Day = 1;
+  line.Month = 6;
+  line.Year = 26;
+  line.Hour = static_cast<uint8_t>(hour);
+  line.Minute = static_cast<uint8_t>(minute);
+  line.Table = table;
+  return line;
+}
+
+struct Program {
+  Program() {
+    ApplyCentralModel(state.installation, state.texts, kVordane);
+    state.clock.InstallationPath = "demo.nbt";
+    state.clock.ClockFileName = "demo.clk";
+    window = std::make_unique<FrmKlokken>(state, clock, prompts);
+    window->setClockLineEditor([this](bool isNew) {
+      editorCalls.push_back(isNew);
+      if (state.SelectedClockLine > 0)
+        lineInEditor = state.clock.ClockTable[static_cast<size_t>(state.SelectedClockLine - 1)];
+      return editorAccepts;
+    });
+    window->show();
+  }
+  KlokControl* mainControl(int line) const { return window->weekArea()->control(line); }
+  // The visible controls, main or pool, that draw a line.
+  std::vector<KlokControl*> controlsOf(int line) const {
+    std::vector<KlokControl*> found;
+    for (int id = 0; id < kControlCount; ++id) {
+      KlokControl* control = window->weekArea()->control(id);
+      if (control->isVisible() && control->line() == line) found.push_back(control);
+    }
+    return found;
+  }
+
+  ProgramState state;
+  FixedClock clock{kNow};
+  test::ScriptedPrompts prompts;
+  std::unique_ptr<FrmKlokken> window;
+  std::vector<bool> editorCalls;
+  ClockLine lineInEditor;  // the selected line as the editor got it
+  bool editorAccepts = true;
+};
+
+QPushButton* button(FrmKlokken& window, const char* name) { return window.findChild<QPushButton*>(name); }
+
+}  // namespace
+
+class FrmKlokkenTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theAddButtonMakesAWorkdayLineAtTheCurrentHourOnMondayEveryDay() {
+    Program program;
+    QTest::mouseClick(button(*program.window, "CmdAdd"), Qt::LeftButton);
+    QCOMPARE(program.editorCalls, std::vector<bool>{true});
+    const ClockLine& added = program.lineInEditor;
+    QVERIFY(program.state.clock.ClockTable[0].inUse());
+    QCOMPARE(added.Table, kWorkdayTable);
+    QCOMPARE(added.Hour, 10);
+    QCOMPARE(added.Minute, 0);
+    QCOMPARE(added.Day, 1);
+    QCOMPARE(added.Month, 6);
+    QCOMPARE(added.RepeatUnit, kRepeatDays);
+    QCOMPARE(added.RepeatCount, 1);
+    // Shown, a workday line is dated on the Sunday before the current week.
+    QCOMPARE(program.state.clock.ClockTable[0].Day, 31);
+    QCOMPARE(program.state.SelectedClockLine, 1);
+    QVERIFY(program.state.clock.ClocksChanged);
+    // Monday to Friday at 10:00 by the default workday flags.
+    const std::vector<KlokControl*> shown = program.controlsOf(0);
+    QCOMPARE(shown.size(), size_t{5});
+    for (KlokControl* control : shown) {
+      QVERIFY(control->isSelectedLine());
+      QCOMPARE(control->colour(), QColor(255, 0, 0));
+      QCOMPARE(control->x(), 20 + 200 - 5);
+    }
+  }
+
+  void cancellingTheEditorAfterAddLeavesNoLineBehind() {
+    Program program;
+    program.editorAccepts = false;
+    QTest::mouseClick(button(*program.window, "CmdAdd"), Qt::LeftButton);
+    QVERIFY(!program.state.clock.ClockTable[0].inUse());
+    QVERIFY(!program.mainControl(0)->isVisible());
+    QCOMPARE(program.state.SelectedClockLine, 0);
+  }
+
+  void theEditMenuAddsALineInTheChosenTable() {
+    Program program;
+    QAction* weekend = nullptr;
+    for (QAction* item : program.window->findChildren<QAction*>("mmuNieuw"))
+      if (item->property("Index").toInt() == kWeekendTable) weekend = item;
+    QVERIFY(weekend);
+    weekend->trigger();
+    QCOMPARE(program.state.clock.ClockTable[0].Table, kWeekendTable);
+  }
+
+  void deletingAsksFirstAndThenClosingAsksToSave() {
+    Program program;
+    program.state.clock.ClockTable[0] = lineAt(kContinueTable, 8, 0);
+    program.window->ScrWeeks_Change();
+    QTest::mouseClick(program.window->weekArea(), Qt::LeftButton, {}, QPoint(180, 40));
+    QCOMPARE(program.state.SelectedClockLine, 1);
+    program.prompts.answers = {Answer::Yes};
+    QTest::mouseClick(button(*program.window, "CmdDelete"), Qt::LeftButton);
+    QVERIFY(program.prompts.texts().back().starts_with("Mag "));
+    QVERIFY(!program.state.clock.ClockTable[0].inUse());
+    QVERIFY(!program.mainControl(0)->isVisible());
+    QCOMPARE(program.state.SelectedClockLine, 0);
+    program.prompts.answers = {Answer::No};
+    QVERIFY(program.window->close());
+    QCOMPARE(program.prompts.shown.back().title, std::string("HALVERON Domotic system"));
+    QCOMPARE(program.prompts.shown.back().buttons, MessageButtons::YesNoCancel);
+  }
+
+  void theSaveButtonFollowsTheChangesWithinOneTimerTick() {
+    test::TempDir folder;
+    Program program;
+    QAction* save = program.window->toolButton("SAVE");
+    QVERIFY(save);
+    QCOMPARE(program.window->globalTimer()->interval(), 500);
+    QVERIFY(program.window->globalTimer()->isActive());
+    QVERIFY(!save->isEnabled());
+    program.state.clock.ClocksChanged = true;
+    program.window->GlobalTimer_Timer();
+    QVERIFY(save->isEnabled());
+    program.state.clock.ClockFileName = folder.path("week.clk");
+    save->trigger();
+    QVERIFY(!program.state.clock.ClocksChanged);
+    QVERIFY(!save->isEnabled());
+  }
+
+  void theTimerKeepsTheCaptionAndInstallationLabelsCurrent() {
+    Program program;
+    program.state.clock.ClockFileName = "huis.clk";
+    program.state.clock.InstallationPath = "/data/huis.nbt";
+    program.window->GlobalTimer_Timer();
+    QCOMPARE(program.window->windowTitle(), QString("Ordalis - huis.clk"));
+    QList<QLabel*> labels = program.window->findChildren<QLabel*>("LblVantrel");
+    QCOMPARE(labels.size(), 2);
+    for (QLabel* label : labels) {
+      const int index = label->property("Index").toInt();
+      QCOMPARE(label->text(), index == 0 ? QString("VANTREL file:") : QString("huis.nbt"));
+    }
+  }
+
+  void closingWithChangesAndYesThenCancellingSaveAsKeepsTheProgramOpen() {
+    Program program;
+    program.state.clock.ClockTable[0] = lineAt(kContinueTable, 8, 0);
+    program.state.clock.ClocksChanged = true;
+    program.state.clock.ClockFileName.clear();
+    program.prompts.answers = {Answer::Yes};
+    program.prompts.fileNames = {std::nullopt};
+    QVERIFY(!program.window->close());
+    QVERIFY(program.window->isVisible());
+    QVERIFY(program.state.clock.ClocksChanged);
+    QVERIFY(program.state.clock.ClockTable[0].inUse());
+    QCOMPARE(program.prompts.saveDialogs.size(), size_t{1});
+  }
+
+  void releasingATableToggleHidesThatTablesLines() {
+    Program program;
+    program.state.clock.ClockTable[0] = lineAt(kWorkdayTable, 8, 0);
+    program.state.clock.ClockTable[1] = lineAt(kWeekendTable, 12, 0);
+    program.window->ScrWeeks_Change();
+    const auto shownOfLine = [&](int line) { return program.controlsOf(line).size(); };
+    QVERIFY(shownOfLine(0) > 0);
+    QVERIFY(shownOfLine(1) > 0);
+    program.window->tableToggle(kWeekendTable)->trigger();
+    QVERIFY(!program.window->tableToggle(kWeekendTable)->isChecked());
+    QCOMPARE(shownOfLine(1), size_t{0});
+    QVERIFY(shownOfLine(0) > 0);
+    program.window->tableToggle(kWeekendTable)->trigger();
+    QVERIFY(shownOfLine(1) > 0);
+  }
+
+  void aClickListsBothLinesOnOneSpotAsTwoTabs() {
+    Program program;
+    program.state.clock.ClockTable[0] = lineAt(kContinueTable, 8, 0);
+    program.state.clock.ClockTable[1] = lineAt(kContinueTable, 8, 0, 51);
+    program.window->ScrWeeks_Change();
+    QCOMPARE(program.mainControl(0)->ClkCount(), 2);
+    QCOMPARE(program.mainControl(1)->ClkCount(), 2);
+    QTest::mouseClick(program.window->weekArea(), Qt::LeftButton, {}, QPoint(182, 30));
+    SelectionPanelWidget* panel = program.window->selectionPanel();
+    QCOMPARE(panel->tabs()->count(), 2);
+    QCOMPARE(panel->tabs()->currentIndex(), 0);
+    QVERIFY(panel->slotFrame(0)->isVisible());
+    QVERIFY(panel->slotFrame(1)->isVisible());
+    QVERIFY(!panel->slotFrame(2)->isVisible());
+    QVERIFY(panel->momentLabel(0)->text().startsWith("01/06 08:00"));
+    QCOMPARE(panel->slotFrame(1)->palette().color(QPalette::Window), QColor(0, 0, 128));
+    QCOMPARE(panel->functionLabel(1)->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    QCOMPARE(panel->functionLabel(0)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    QCOMPARE(program.state.SelectedClockLine, 1);
+
+    panel->tabs()->setCurrentIndex(1);
+    QCOMPARE(program.state.SelectedClockLine, 2);
+    QCOMPARE(panel->slotFrame(0)->palette().color(QPalette::Window), QColor(0, 0, 128));
+    QVERIFY(program.mainControl(1)->isSelectedLine());
+    QVERIFY(!program.mainControl(0)->isSelectedLine());
+  }
+
+  void aClickBesideEveryLineSelectsNothing() {
+    Program program;
+    program.state.clock.ClockTable[0] = lineAt(kContinueTable, 8, 0);
+    program.window->ScrWeeks_Change();
+    QTest::mouseClick(program.window->weekArea(), Qt::LeftButton, {}, QPoint(186, 40));
+    QCOMPARE(program.state.SelectedClockLine, 0);
+    QCOMPARE(program.window->selectionPanel()->tabs()->count(), 0);
+  }
+
+  void draggingALineToTheFarRightGives2359OfThatRowsDay() {
+    Program program;
+    program.state.clock.ClockTable[0] = lineAt(kContinueTable, 8, 0);
+    program.window->ScrWeeks_Change();
+    WeekArea* area = program.window->weekArea();
+    QTest::mousePress(area, Qt::LeftButton, {}, QPoint(180, 40));
+    area->mouseMove(Qt::LeftButton, QPointF(300, 110));
+    area->mouseMove(Qt::LeftButton, QPointF(539, 180));
+    QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(539, 180));
+    const ClockLine& moved = program.state.clock.ClockTable[0];
+    QCOMPARE(moved.Hour, 23);
+    QCOMPARE(moved.Minute, 59);
+    QCOMPARE(moved.Day, 3);  // row 2: Wednesday 3 June
+    QVERIFY(program.state.clock.ClocksChanged);
+    QCOMPARE(program.mainControl(0)->pos(), QPoint(500 - 5, 2 * 70 + 15));
+  }
+
+  void aRightClickOnALineOpensTheEditMenu() {
+    Program program;
+    program.state.clock.ClockTable[0] = lineAt(kContinueTable, 8, 0);
+    program.window->ScrWeeks_Change();
+    QTest::mousePress(program.window->weekArea(), Qt::RightButton, {}, QPoint(180, 40));
+    QMenu* edit = nullptr;
+    for (QMenu* menu : program.window->findChildren<QMenu*>())
+      if (menu->menuAction()->objectName() == "mmuEdit") edit = menu;
+    QVERIFY(edit);
+    QVERIFY(edit->isVisible());
+    edit->hide();
+    QCOMPARE(program.state.SelectedClockLine, 1);
+  }
+
+  void pageDownAndPageUpScrollByAWeek() {
+    Program program;
+    QCOMPARE(program.window->model().WeekStart(), makeLocalTime(2026, 6, 1));
+    program.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(program.window.get()));
+    QTest::keyClick(program.window.get(), Qt::Key_PageDown);
+    QCOMPARE(program.window->scrWeeks()->value(), 1);
+    QCOMPARE(program.window->model().WeekStart(), makeLocalTime(2026, 6, 8));
+    QTest::keyClick(program.window.get(), Qt::Key_PageUp);
+    QTest::keyClick(program.window.get(), Qt::Key_PageUp);
+    QCOMPARE(program.window->model().WeekStart(), makeLocalTime(2026, 5, 25));
+  }
+
+  void printAndTheUnfinishedCommandsSayNotInThisVersion() {
+    Program program;
+    program.window->toolButton("PRINT")->trigger();
+    program.window->toolButton("SEND")->trigger();
+    QCOMPARE(program.prompts.texts(),
+             (std::vector<std::string>{"Nog niet in deze versie", "Nog niet in deze versie"}));
+  }
+
+  void theMenusAndButtonsCarryTheTextsOfTheActiveLanguage() {
+    Program program;
+    QCOMPARE(button(*program.window, "CmdAdd")->text(), QString("Action Add"));
+    program.state.texts.LanguageOffset = 10000;
+    program.window->SetFormTexts();
+    QCOMPARE(button(*program.window, "CmdAdd")->text(), QString("Actie Toevoegen"));
+    QCOMPARE(program.window->toolButton("SAVE")->text(), QString::fromStdString(program.state.texts.LoadText(605)));
+    for (QMenu* menu : program.window->findChildren<QMenu*>())
+      if (menu->menuAction()->objectName() == "mmuCom") QCOMPARE(menu->title(), QString("Communicatie"));
+  }
+};
+
+QTEST_MAIN(FrmKlokkenTest)
+#include "frm_klokken_test.moc"
