@@ -34,9 +34,9 @@ std::string wordsAsNumbers(const Texts& texts, const std::string& text) {
   const std::string typed = UpperCase(TrimTrailingSpaces(text));
   if (typed.empty()) return typed;
   auto isWord = [&](int id) { return typed == UpperCase(texts.LoadText(id)); };
-  if (isWord(kTextRelayOn) || isWord(kTextOn) || isWord(kTextUp)) return "100";
-  if (isWord(kTextRelayOff) || isWord(kTextOff) || isWord(kTextDown)) return "0";
-  if (isWord(kTextUncoupled)) return "105";
+  if (isWord(kRelayOnText) || isWord(kOnText) || isWord(kUpText)) return "100";
+  if (isWord(kRelayOffText) || isWord(kOffText) || isWord(kDownText)) return "0";
+  if (isWord(kUncoupledText)) return "105";
   return typed;
 }
 

@@ -28,19 +28,19 @@ std::string levelText(const Texts& texts, float raw, uint8_t type, bool relayOne
   const int level = std::isfinite(raw) ? static_cast<int>(std::llround(raw)) : -1;
   switch (type) {
     case kRelayType:
-      if (level == kUncoupledLevel) return texts.LoadText(kTextUncoupled);
-      if (level == 1 && relayOneIsOn) return texts.LoadText(kTextRelayOn);
-      return onOffText(texts, level, kTextRelayOn, kTextRelayOff);
+      if (level == kUncoupledLevel) return texts.LoadText(kUncoupledText);
+      if (level == 1 && relayOneIsOn) return texts.LoadText(kRelayOnText);
+      return onOffText(texts, level, kRelayOnText, kRelayOffText);
     case kDimmerType:
-      if (level == kUncoupledLevel) return texts.LoadText(kTextUncoupled);
+      if (level == kUncoupledLevel) return texts.LoadText(kUncoupledText);
       return std::to_string(LevelToPercent(level)) + " %";
     case kBuzzerType:
     case kButtonType:
       return wholeNumber(raw);
     case kMotorUpDownType:
-      return onOffText(texts, level, kTextUp, kTextDown);
+      return onOffText(texts, level, kUpText, kDownText);
     default:
-      return onOffText(texts, level, kTextOn, kTextOff);
+      return onOffText(texts, level, kOnText, kOffText);
   }
 }
 

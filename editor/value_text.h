@@ -27,13 +27,13 @@ enum LevelFunctionType : uint8_t {
 
 // Level texts of the string table.
 enum LevelTextId : int {
-  kTextUncoupled = 401,
-  kTextRelayOn = 402,
-  kTextRelayOff = 403,
-  kTextOn = 404,
-  kTextOff = 405,
-  kTextUp = 1044,
-  kTextDown = 1045,
+  kUncoupledText = 401,
+  kRelayOnText = 402,
+  kRelayOffText = 403,
+  kOnText = 404,
+  kOffText = 405,
+  kUpText = 1044,
+  kDownText = 1045,
 };
 
 // Shown for a level that has no meaning for its type.
