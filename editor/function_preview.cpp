@@ -5,6 +5,7 @@
 #include <array>
 #include <vector>
 
+#include "editor/ansi_text.h"
 #include "editor/function_text.h"
 #include "editor/table_index.h"
 #include "editor/value_text.h"
@@ -110,7 +111,7 @@ class Preview {
     std::string first = interface != 0 ? texts_.LoadText(kMessageOnInterfaceText) + " " +
                                              std::to_string(interface) + " "
                                        : texts_.LoadText(kAlarmOnAllLcdsText);
-    return {first, m.Line1.str(), m.Line2.str(),
+    return {first, AnsiToUtf8(m.Line1.view()), AnsiToUtf8(m.Line2.view()),
             heading(kNumberOfBeepsText) + std::to_string(m.Parameters[1])};
   }
 

@@ -1,6 +1,7 @@
 // Descriptions of function codes and interfaces.
 #include "editor/function_text.h"
 
+#include "editor/ansi_text.h"
 #include "editor/table_index.h"
 #include "editor/value_text.h"
 #include "installation/output_numbering.h"
@@ -18,7 +19,7 @@ struct NamePart {
 
 template <class Table>
 std::string entryName(const Table& table, int n) {
-  return inTable(table, n) ? table[n].Name.str() : std::string();
+  return inTable(table, n) ? AnsiToUtf8(table[n].Name.view()) : std::string();
 }
 
 template <class Table>
@@ -36,7 +37,7 @@ std::string withoutLeadingSpaces(const std::string& text) {
 template <class Table>
 std::string groupFunctionName(const Texts& texts, const Table& table, int type, int n) {
   if (!inTable(table, n - 1)) return {};
-  return TrimTrailingSpaces(table[n - 1].Name.str()) + ": " +
+  return TrimTrailingSpaces(AnsiToUtf8(table[n - 1].Name.view())) + ": " +
          textOf(texts.FunctionTypeNames, type);
 }
 
@@ -45,8 +46,8 @@ std::string typeCode(const Texts& texts, int type) { return textOf(texts.Functio
 NamePart functionName(const Texts& texts, const Installation& in, int type, int n) {
   switch (type) {
     case 0: return {texts.LoadText(kNoneText), true};
-    case 1: return {RelayName(in, n).str()};
-    case 2: case 16: return {DimmerName(in, n).str()};
+    case 1: return {AnsiToUtf8(RelayName(in, n).view())};
+    case 2: case 16: return {AnsiToUtf8(DimmerName(in, n).view())};
     case 3: return {entryName(in.ProcessFunctions, n)};
     case 4: return {entryName(in.IfThenElseFunctions, n)};
     case 5: case 12: return {entryName(in.TimedFunctions, n)};
@@ -116,7 +117,7 @@ std::string TouchPanelText(const Texts& texts, const Installation& installation,
   if ((style == kCodeAndName || style == kCodeNumberAndName) && known)
     text += textOf(texts.ModuleTypeCodes, installation.Interfaces[n].ModuleType);
   text += tabbed ? '\t' : ' ';
-  if (known) text += installation.Interfaces[n].Name.str();
+  if (known) text += AnsiToUtf8(installation.Interfaces[n].Name.view());
   return text;
 }
 

@@ -69,6 +69,7 @@ TEST_F(FunctionCatalogueTest, SensorWithEitherByteListsItsFunctions) {
                                             " 01 Attic: Day", " 01 Attic: Night", " 02 Garden: Up",
                                             " 02 Garden: Down", " 02 Garden: Switch",
                                             " 02 Garden: Day", " 02 Garden: Night"));
+  ASSERT_EQ(10u, sensors.Entries.size());
   EXPECT_EQ(21 * 256 + 1, sensors.Entries[0].ItemData);
   EXPECT_EQ(26 * 256 + 2, sensors.Entries[8].ItemData);
 }
@@ -103,7 +104,7 @@ TEST_F(FunctionCatalogueTest, AudioZoneListsItsEighteenCommandsInOrder) {
     EXPECT_EQ(4, code % 256);
     types.push_back(code / 256);
   }
-  EXPECT_THAT(types, ElementsAre(34, 36, 37, 38, 39, 40, 41, 42, 32, 33, 44, 45, 46, 47, 48, 49, 43, 35));
+  ASSERT_THAT(types, ElementsAre(34, 36, 37, 38, 39, 40, 41, 42, 32, 33, 44, 45, 46, 47, 48, 49, 43, 35));
   EXPECT_EQ(" 04 Living: Power On/Off", audio.Entries[0].Text);
   EXPECT_EQ(" 04 Living: AUX (Extra)", audio.Entries[17].Text);
 }
@@ -111,7 +112,7 @@ TEST_F(FunctionCatalogueTest, AudioZoneListsItsEighteenCommandsInOrder) {
 TEST_F(FunctionCatalogueTest, LowDetailAudioLeavesOutTheSourceCommands) {
   installation.AudioZones[0].Name.assign("Living");
   ItemList audio = list(kAudioListCode, 1);
-  EXPECT_EQ(11u, audio.Entries.size());
+  ASSERT_EQ(11u, audio.Entries.size());
   EXPECT_EQ(32 * 256 + 1, audio.Entries[1].ItemData);
 }
 
@@ -121,7 +122,7 @@ TEST_F(FunctionCatalogueTest, BlankZonesListNothing) {
 
 TEST_F(FunctionCatalogueTest, ClockFunctionsListTheSixRegimes) {
   ItemList regimes = list(14);
-  EXPECT_THAT(codesOf(regimes), ElementsAre(14 * 256, 14 * 256 + 1, 14 * 256 + 2, 14 * 256 + 3,
+  ASSERT_THAT(codesOf(regimes), ElementsAre(14 * 256, 14 * 256 + 1, 14 * 256 + 2, 14 * 256 + 3,
                                             14 * 256 + 4, 14 * 256 + 5));
   EXPECT_EQ(" 00 Regime: Automatic Workday/Weekend", regimes.Entries[0].Text);
 }
@@ -169,6 +170,7 @@ TEST_F(FunctionCatalogueTest, InterfacesAreListedByModuleType) {
   EXPECT_THAT(codesOf(list(51)), ElementsAre(51 * 256 + 2, 51 * 256 + 3, 51 * 256 + 6));
   EXPECT_THAT(codesOf(list(52)),
               ElementsAre(52 * 256 + 1, 52 * 256 + 2, 52 * 256 + 3, 52 * 256 + 4, 52 * 256 + 6));
+  ASSERT_FALSE(list(51).Entries.empty());
   EXPECT_EQ("I 02 Panel 2" + std::string(43, ' '), list(51).Entries[0].Text);
 }
 

@@ -18,6 +18,15 @@ TEST_F(FunctionTextTest, RelayInTheEditorsStyleIsNumberAndName) {
   EXPECT_EQ(" 05 Kitchen", text(1, 5));
 }
 
+TEST_F(FunctionTextTest, NamesFromTheFileAreShownInUtf8) {
+  installation.AudioZones[0].Name.assign("S\xE9jour");
+  addModule(0, 111, 0).Outputs[0].Name.assign("K\xFC" "che");
+  installation.Interfaces[1].Name.assign("Entr\xE9" "e");
+  EXPECT_EQ("S\xC3\xA9jour: Volume Up", text(32, 1, kNameOnly));
+  EXPECT_EQ(" 01 K\xC3\xBC" "che", text(1, 1));
+  EXPECT_EQ(0u, TouchPanelText(texts, installation, 1, kNumberAndName, false).find("I 01 Entr\xC3\xA9" "e "));
+}
+
 TEST_F(FunctionTextTest, EachStyleShowsItsParts) {
   installation.LocalMoods[7].Name.assign("Evening");
   EXPECT_EQ("Evening", text(8, 7, kNameOnly));
@@ -114,7 +123,7 @@ TEST_F(FunctionTextTest, TouchPanelKeepsTheWholeName) {
 
 TEST_F(FunctionTextTest, TouchPanelBeyondTheTableHasNoName) {
   EXPECT_EQ("I 100 ", TouchPanelText(texts, installation, 100, kNumberAndName, false));
-  EXPECT_EQ("I -01 ", TouchPanelText(texts, installation, -1, kCodeNumberAndName, false));
+  EXPECT_EQ("I -01  ", TouchPanelText(texts, installation, -1, kCodeNumberAndName, false));
 }
 
 TEST_F(FunctionTextTest, DescriptionsFollowTheTextTablesLanguage) {
