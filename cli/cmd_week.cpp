@@ -11,8 +11,7 @@
 #include "clock/clock_file.h"
 #include "clock/line_moment.h"
 #include "cli/cli_context.h"
-#include "cli/cli_prompts.h"
-#include "installation/installation_file.h"
+#include "cli/cli_installation.h"
 #include "mainwindow/check_dates.h"
 #include "mainwindow/week_view_model.h"
 
@@ -87,18 +86,6 @@ bool LoadClockFile(CliContext& context, const std::string& path) {
   context.state.clock.ClockTable = decoded.content.lines;
   context.state.clock.ClockFileName = path;
   return true;
-}
-
-// Reads the installation file into the state (workday flags, model and
-// capacities); false when it cannot be used (the reader has said why).
-bool LoadInstallationFile(CliContext& context, const std::string& path) {
-  CliPrompts prompts;
-  context.state.clock.InstallationPath = path;
-  const int32_t language = context.state.texts.LanguageOffset;
-  const InstallationFileOutcome outcome = OpenInstallationFile(context.state, prompts);
-  context.state.texts.LanguageOffset = language;  // --lang wins over the file's language
-  if (outcome == InstallationFileOutcome::NotFound) context.printError(path + ": " + readFileBytes(path).error);
-  return outcome == InstallationFileOutcome::Loaded;
 }
 
 nlohmann::json LinesDocument(const ProgramState& state) {

@@ -37,7 +37,7 @@ std::string withoutLeadingSpaces(const std::string& text) {
 template <class Table>
 std::string groupFunctionName(const Texts& texts, const Table& table, int type, int n) {
   if (!inTable(table, n - 1)) return {};
-  return TrimTrailingSpaces(AnsiToUtf8(table[n - 1].Name.view())) + ": " +
+  return TrimTrailingSpaces(entryName(table, n - 1)) + ": " +
          textOf(texts.FunctionTypeNames, type);
 }
 
