@@ -9,30 +9,25 @@
 #include "clock/clock_file.h"
 #include "installation/installation.h"
 #include "tools/fixtures/installation_file_builder.h"
+#include "support/cli_run.h"
 #include "support/line_builder.h"
 #include "support/temp_dir.h"
 
 namespace ordalis {
 namespace {
 
+using test::CliRun;
 using test::LineSpec;
 using test::MakeLine;
-
-struct CliRun {
-  int exitCode = -1;
-  std::string out, err;
-};
 
 class WeekCommand : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!std::filesystem::exists(Cli())) GTEST_SKIP() << "ordalis-cli is not built";
+    if (!std::filesystem::exists(test::CliPath())) GTEST_SKIP() << "ordalis-cli is not built";
     Installation installation;
     installation.Settings.Workdays = {1, 1, 1, 1, 0, 0, 0};  // Friday off
     test::writeBytes(dir.path("home.nbt"), fixtures::BuildInstallationFile(installation));
   }
-
-  static std::string Cli() { return std::string(ORDALIS_BINARY_DIR) + "/ordalis-cli"; }
 
   void WriteClock(const std::vector<std::pair<int, LineSpec>>& lines) {
     ClockFileContent content;
@@ -41,18 +36,9 @@ class WeekCommand : public ::testing::Test {
   }
 
   CliRun Week(const std::string& arguments) {
-    const std::string err = dir.path("stderr.txt");
-    const std::string command = Cli() + " --json --now 2025-03-12T10:00 week " + dir.path("home.clk") +
-                                " --nbt " + dir.path("home.nbt") + " " + arguments + " 2>" + err;
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = test::readText(err);
-    return run;
+    return test::RunCli("--json --now 2025-03-12T10:00 week " + dir.path("home.clk") + " --nbt " +
+                            dir.path("home.nbt") + " " + arguments,
+                        dir.root().string());
   }
 
   nlohmann::json WeekJson(const std::string& arguments) {
