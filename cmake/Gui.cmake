@@ -26,3 +26,10 @@ if(ORDALIS_DEMO_SOURCES)
   add_executable(ordalis-demo ${ORDALIS_DEMO_SOURCES})
   target_link_libraries(ordalis-demo PRIVATE ordalis_core ordalis_fixtures)
 endif()
+
+# A picture of the main window on the demo installation, for the README.
+file(GLOB ORDALIS_SCREENSHOT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/screenshot/*.cpp)
+if(ORDALIS_SCREENSHOT_SOURCES)
+  add_executable(ordalis-screenshot ${ORDALIS_SCREENSHOT_SOURCES})
+  target_link_libraries(ordalis-screenshot PRIVATE ordalis_gui ordalis_fixtures)
+endif()

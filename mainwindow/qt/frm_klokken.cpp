@@ -252,6 +252,16 @@ void FrmKlokken::SetFormTexts() {
 
 void FrmKlokken::openEditMenu(QPoint globalPosition) { m_mmuEdit->popup(globalPosition); }
 
+// The window is centred when it first shows. Centring it again on every
+// activation would throw it back each time the user moved it and came back.
+void FrmKlokken::showEvent(QShowEvent* event) {
+  if (!m_centred) {
+    CenterForm(this);
+    m_centred = true;
+  }
+  QMainWindow::showEvent(event);
+}
+
 void FrmKlokken::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) SetFormTexts();
   QMainWindow::changeEvent(event);

@@ -96,6 +96,7 @@ class FrmKlokken : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void createMenus();
@@ -134,6 +135,7 @@ class FrmKlokken : public QMainWindow {
   QPushButton* m_cmdEdit = nullptr;
   QPushButton* m_cmdDelete = nullptr;
   QPushButton* m_cmdTest = nullptr;
+  bool m_centred = false;
 };
 
 }  // namespace ordalis

@@ -1,9 +1,12 @@
-// ordalis-demo OUTDIR: writes the demo installation (demo.nbt) into OUTDIR,
-// so the program can be tried without an installer's file.
+// ordalis-demo OUTDIR: writes the demo installation (demo.nbt) and a demo
+// clock file dated around the current week (demo.clk) into OUTDIR, so the
+// program can be tried without an installer's file.
 #include <filesystem>
 #include <iostream>
 
 #include "app/file_store.h"
+#include "app/clock_source.h"
+#include "tools/fixtures/demo_clock_table.h"
 #include "tools/fixtures/demo_installation.h"
 #include "tools/fixtures/installation_file_builder.h"
 
@@ -23,5 +26,13 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::cout << path << "\n";
+  const std::string clockPath = (directory / "demo.clk").string();
+  const auto clockWritten = ordalis::replaceFileBytes(
+      clockPath, ordalis::fixtures::DemoClockFile(ordalis::SystemClock().now()));
+  if (!clockWritten.ok) {
+    std::cerr << clockPath << ": " << clockWritten.error << "\n";
+    return 1;
+  }
+  std::cout << clockPath << "\n";
   return 0;
 }
