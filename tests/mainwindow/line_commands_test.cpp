@@ -5,7 +5,9 @@
 
 #include <cstring>
 
+#include "mainwindow/catalogue_texts.h"
 #include "support/scripted_prompts.h"
+#include "tools/fixtures/demo_installation.h"
 
 namespace ordalis {
 namespace {
@@ -125,6 +127,17 @@ TEST_F(LineCommands, YesFreesTheLineAndMarksTheTableChanged) {
   EXPECT_TRUE(DeleteSelectedLine(state, prompts, FixedCatalogue()));
   EXPECT_FALSE(state.clock.ClockTable[4].inUse());
   EXPECT_TRUE(state.clock.ClocksChanged);
+}
+
+TEST_F(LineCommands, TheDeleteQuestionNamesTheFunctionFromTheInstallation) {
+  state.installation = fixtures::DemoInstallation();
+  // Relay 7 of the demo house is the front door light.
+  state.clock.ClockTable[0] = ClockLine{.FunctionHigh = 1, .FunctionLow = 7, .Level = 0};
+  state.SelectedClockLine = 1;
+  prompts.answers = {Answer::No};
+  DeleteSelectedLine(state, prompts, ProgramCatalogueTexts(state));
+  ASSERT_EQ(prompts.shown.size(), 1u);
+  EXPECT_EQ(prompts.shown[0].text, "Mag Front door light " + state.texts.LoadText(403) + " verwijderd worden?");
 }
 
 TEST_F(LineCommands, DeletingWithNothingSelectedAsksNothing) {
