@@ -76,15 +76,16 @@ std::vector<int> ClockControls::TakeChanged() {
 }
 
 void ClockControls::Recount(int left, int top) {
+  std::array<int16_t, kControlCount> atSpot;
   int16_t count = 0;
-  for (const ClockControl& control : m_controls)
-    if (control.visible && control.left == left && control.top == top) ++count;
   for (int id = 0; id < kControlCount; ++id) {
-    ClockControl& control = m_controls[id];
-    if (control.visible && control.left == left && control.top == top) {
-      control.ClkCount = count;
-      MarkChanged(id);
-    }
+    const ClockControl& control = m_controls[id];
+    if (control.visible && control.left == left && control.top == top)
+      atSpot[static_cast<size_t>(count++)] = static_cast<int16_t>(id);
+  }
+  for (int k = 0; k < count; ++k) {
+    m_controls[atSpot[static_cast<size_t>(k)]].ClkCount = count;
+    MarkChanged(atSpot[static_cast<size_t>(k)]);
   }
 }
 

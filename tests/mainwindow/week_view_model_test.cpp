@@ -259,6 +259,15 @@ TEST_F(WeekView, ControlLeavingASpotLowersTheCountOfThoseLeftBehind) {
   EXPECT_EQ(1, model.Control(1).ClkCount);
 }
 
+TEST_F(WeekView, OtherModesPlaceTheMainControlOnly) {
+  Put(0, {.year = 2025, .month = 3, .day = 10, .hour = 7, .unit = kRepeatDays, .count = 1});
+  model.RecomputeWeek();
+  state.clock.ClockTable[0].Hour = 9;
+  model.PaintAClock(0, kPaintMainOnly);
+  EXPECT_EQ(week::ControlLeft(9, 0), model.Control(0).left);
+  EXPECT_EQ(week::ControlLeft(7, 0), model.Control(VisiblePoolOf(0)[0]).left);
+}
+
 TEST_F(WeekView, LookFollowsTheTableAndTheFunction) {
   Put(5, {.year = 2025, .month = 3, .day = 11, .hour = 8, .table = kSimulationTable, .functionHigh = 25, .level = 0});
   model.Repaint();
