@@ -18,7 +18,7 @@ constexpr ModelCapacities kCapacities[kCentralModelCount] = {
 
 }  // namespace
 
-uint8_t effectiveModel(uint8_t modelByte) { return modelByte > kDramel ? kPelvan : modelByte; }
+uint8_t effectiveModel(uint8_t modelByte) { return modelByte > kDramel ? static_cast<uint8_t>(kPelvan) : modelByte; }
 
 const ModelCapacities& capacitiesOf(uint8_t model) { return kCapacities[effectiveModel(model)]; }
 

@@ -76,6 +76,8 @@ TEST_F(InstallationFile, Version60ReadsCleanlyForEveryModel) {
     EXPECT_EQ(state.installation.FileVersion, 60);
     EXPECT_EQ(state.installation.CentralModel, model);
     EXPECT_EQ(tablesAsFile(), file);
+    EXPECT_FALSE(state.installation.Units[250].Name.isBlank());
+    EXPECT_TRUE(state.installation.Units[251].Name.isBlank());  // no file carries unit 251
   }
 }
 
