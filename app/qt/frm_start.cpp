@@ -7,12 +7,6 @@
 #include "app/qt/form_captions.h"
 #include "mainwindow/qt/function_pictures.h"
 
-#ifndef ORDALIS_VERSION_MAJOR
-#define ORDALIS_VERSION_MAJOR 1
-#define ORDALIS_VERSION_MINOR 0
-#define ORDALIS_VERSION_PATCH 0
-#endif
-
 namespace ordalis {
 
 namespace {

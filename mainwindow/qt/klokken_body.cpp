@@ -28,16 +28,7 @@ QFont withPointSize(QFont font, int size) {
 
 }  // namespace
 
-KlokkenBody::KlokkenBody(QWidget* parent) : QWidget(parent) {
-  for (int k = 1; k <= kFunctionPictureCount; ++k) {
-    auto* icon = new QLabel(this);
-    icon->setObjectName(QString("ImgLegend%1").arg(k));
-    icon->setGeometry(kLegendSpacing * k - kLegendIconOffset, kLegendIconTop, kFunctionPictureSize,
-                      kFunctionPictureSize);
-    icon->setPixmap(FunctionPicture(k, devicePixelRatioF()));
-    m_legendIcons[static_cast<size_t>(k - 1)] = icon;
-  }
-}
+KlokkenBody::KlokkenBody(QWidget* parent) : QWidget(parent) {}
 
 void KlokkenBody::setWeekStart(QDate monday) {
   if (monday == m_weekStart) return;
@@ -60,7 +51,7 @@ QString KlokkenBody::dayDate(int row) const { return m_weekStart.addDays(row).to
 void KlokkenBody::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   paintDayNames(painter);
-  paintLegendCaptions(painter);
+  paintLegend(painter);
 }
 
 void KlokkenBody::paintDayNames(QPainter& painter) const {
@@ -80,7 +71,12 @@ void KlokkenBody::paintDayNames(QPainter& painter) const {
   }
 }
 
-void KlokkenBody::paintLegendCaptions(QPainter& painter) const {
+// The pictures are drawn at the screen's pixel ratio, so they stay sharp
+// when the window moves to a screen with another scale.
+void KlokkenBody::paintLegend(QPainter& painter) const {
+  for (int k = 1; k <= kFunctionPictureCount; ++k)
+    painter.drawPixmap(kLegendSpacing * k - kLegendIconOffset, kLegendIconTop,
+                       FunctionPicture(k, devicePixelRatioF()));
   painter.setFont(withPointSize(font(), kLegendPointSize));
   painter.setPen(palette().color(QPalette::WindowText));
   for (int k = 1; k <= m_legendCaptions.size() && k <= kFunctionPictureCount; ++k) {

@@ -5,10 +5,8 @@
 #pragma once
 
 #include <QDate>
-#include <QLabel>
 #include <QStringList>
 #include <QWidget>
-#include <array>
 #include <functional>
 
 namespace ordalis {
@@ -43,11 +41,10 @@ class KlokkenBody : public QWidget {
 
  private:
   void paintDayNames(class QPainter& painter) const;
-  void paintLegendCaptions(class QPainter& painter) const;
+  void paintLegend(class QPainter& painter) const;
 
   QDate m_weekStart;
   QStringList m_legendCaptions;
-  std::array<QLabel*, 9> m_legendIcons{};
   std::function<void()> m_onStrayClick;
 };
 

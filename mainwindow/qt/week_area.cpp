@@ -37,17 +37,7 @@ MouseButton modelButton(Qt::MouseButton button) {
 WeekArea::WeekArea(WeekViewModel& model, QWidget* parent) : QWidget(parent), m_model(model) {
   setObjectName("Pic");
   setFixedSize(kWidth, kHeight);
-  createDayIcons();
   createControls();
-}
-
-void WeekArea::createDayIcons() {
-  for (int row = 0; row < kDayRows; ++row) {
-    auto* icon = new QLabel(this);
-    icon->setGeometry(0, week::ControlTop(row), kDayIconSize, kDayIconSize);
-    icon->lower();
-    m_dayIcons[static_cast<size_t>(row)] = icon;
-  }
 }
 
 void WeekArea::createControls() {
@@ -67,12 +57,9 @@ void WeekArea::createControls() {
 }
 
 void WeekArea::setDayIcons(const std::array<bool, 7>& workdays) {
-  for (int row = 0; row < kDayRows; ++row) {
-    QLabel* icon = m_dayIcons[static_cast<size_t>(row)];
-    icon->setPixmap(DayIcon(workdays[static_cast<size_t>(row)], devicePixelRatioF()));
-    icon->move(0, week::ControlTop(row));
-    icon->lower();
-  }
+  m_workdays = workdays;
+  m_dayIconsSet = true;
+  update();
 }
 
 void WeekArea::syncControls() {
@@ -114,6 +101,10 @@ void WeekArea::paintRow(QPainter& painter, int row) const {
   }
   painter.setPen(kAxis);
   painter.drawLine(week::TimeX(0, 0), axisY, week::TimeX(24, 0), axisY);
+  // The day icon lies under the clock controls, which are child widgets.
+  if (m_dayIconsSet)
+    painter.drawPixmap(0, week::ControlTop(row),
+                       DayIcon(m_workdays[static_cast<size_t>(row)], devicePixelRatioF()));
   painter.setPen(Qt::black);
   for (int j = 0; j < kTimeLabels; ++j) {
     const QRect label(kTimeLabelSpacing * j, top + kTimeLabelTopInRow, kTimeLabelWidth, kTimeLabelHeight);

@@ -5,7 +5,6 @@
 // coordinates; the area reports what the main window must react to.
 #pragma once
 
-#include <QLabel>
 #include <QWidget>
 #include <array>
 #include <vector>
@@ -34,7 +33,6 @@ class WeekArea : public QWidget {
   void setDayIcons(const std::array<bool, 7>& workdays);
 
   KlokControl* control(int id) const { return m_controls[static_cast<size_t>(id)]; }
-  QLabel* dayIcon(int row) const { return m_dayIcons[static_cast<size_t>(row)]; }
 
   // The week view's mouse handlers, in clock-area coordinates.
   void mouseDown(Qt::MouseButton button, QPointF position);
@@ -58,12 +56,12 @@ class WeekArea : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
-  void createDayIcons();
   void createControls();
   void paintRow(class QPainter& painter, int row) const;
 
   WeekViewModel& m_model;
-  std::array<QLabel*, 7> m_dayIcons{};
+  std::array<bool, 7> m_workdays{};
+  bool m_dayIconsSet = false;
   std::array<KlokControl*, kControlCount> m_controls{};
 };
 
