@@ -9,6 +9,7 @@
 #include "app/program_state.h"
 #include "mainwindow/qt/frm_klokken.h"
 #include "mainwindow/qt/klok_control.h"
+#include "mainwindow/qt/klokken_body.h"
 #include "mainwindow/qt/selection_panel_widget.h"
 #include "mainwindow/qt/week_area.h"
 #include "support/scripted_prompts.h"
@@ -229,6 +230,39 @@ class FrmKlokkenTest : public QObject {
     QVERIFY(!program.mainControl(0)->isSelectedLine());
   }
 
+  void aDoubleClickEditsTheLineAndFollowsItToItsNewWeek() {
+    Program program;
+    program.state.clock.ClockTable[0] = lineAt(kContinueTable, 8, 0);
+    program.window->ScrWeeks_Change();
+    program.window->setClockLineEditor([&](bool isNew) {
+      program.editorCalls.push_back(isNew);
+      program.state.clock.ClockTable[0].Day = 17;  // Wednesday two weeks on
+      return true;
+    });
+    // A double-click arrives as a click followed by the double-click itself.
+    QTest::mouseClick(program.window->weekArea(), Qt::LeftButton, {}, QPoint(180, 40));
+    QTest::mouseDClick(program.window->weekArea(), Qt::LeftButton, {}, QPoint(180, 40));
+    QCOMPARE(program.editorCalls, std::vector<bool>{false});
+    QCOMPARE(program.window->scrWeeks()->value(), 2);
+    QCOMPARE(program.window->model().WeekStart(), makeLocalTime(2026, 6, 15));
+    QCOMPARE(program.state.SelectedClockLine, 1);
+    QCOMPARE(program.mainControl(0)->pos(), QPoint(180 - 5, 2 * 70 + 15));
+    QVERIFY(program.state.clock.ClocksChanged);
+  }
+
+  void moreThanTenLinesOnOneSpotListOnlyTheFirstTen() {
+    Program program;
+    for (size_t i = 0; i < 12; ++i) program.state.clock.ClockTable[i] = lineAt(kContinueTable, 8, 0);
+    program.window->ScrWeeks_Change();
+    QCOMPARE(program.mainControl(11)->ClkCount(), 12);
+    QTest::mouseClick(program.window->weekArea(), Qt::LeftButton, {}, QPoint(180, 40));
+    SelectionPanelWidget* panel = program.window->selectionPanel();
+    QCOMPARE(panel->tabs()->count(), SelectionPanelWidget::kSlots);
+    for (int t = 0; t < SelectionPanelWidget::kSlots; ++t) QVERIFY(panel->slotFrame(t)->isVisible());
+    panel->tabs()->setCurrentIndex(9);
+    QCOMPARE(program.state.SelectedClockLine, 10);
+  }
+
   void aClickBesideEveryLineSelectsNothing() {
     Program program;
     program.state.clock.ClockTable[0] = lineAt(kContinueTable, 8, 0);
@@ -277,6 +311,9 @@ class FrmKlokkenTest : public QObject {
     QTest::keyClick(program.window.get(), Qt::Key_PageDown);
     QCOMPARE(program.window->scrWeeks()->value(), 1);
     QCOMPARE(program.window->model().WeekStart(), makeLocalTime(2026, 6, 8));
+    QCOMPARE(program.window->body()->dayDate(0), QString("08-06-2026"));
+    QCOMPARE(program.window->body()->dayDate(6), QString("14-06-2026"));
+    QVERIFY(program.window->body()->dayName(0).endsWith(":"));
     QTest::keyClick(program.window.get(), Qt::Key_PageUp);
     QTest::keyClick(program.window.get(), Qt::Key_PageUp);
     QCOMPARE(program.window->model().WeekStart(), makeLocalTime(2026, 5, 25));
