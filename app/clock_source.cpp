@@ -2,6 +2,7 @@
 #include "app/clock_source.h"
 
 #include <ctime>
+#include <thread>
 
 namespace ordalis {
 
@@ -12,6 +13,10 @@ LocalTime SystemClock::now() const {
   return makeLocalTime(local.tm_year + 1900, static_cast<unsigned>(local.tm_mon + 1),
                        static_cast<unsigned>(local.tm_mday), local.tm_hour, local.tm_min,
                        local.tm_sec);
+}
+
+void Clock::sleepFor(std::chrono::microseconds duration) {
+  if (duration.count() > 0) std::this_thread::sleep_for(duration);
 }
 
 LocalTime makeLocalTime(int year, unsigned month, unsigned day, int hour, int minute, int second) {

@@ -18,6 +18,9 @@ class Clock {
   virtual LocalTime now() const = 0;
   // A monotonic time for measuring intervals; never goes back.
   virtual Monotonic monotonic() const = 0;
+  // Blocks the calling thread for `duration` of this clock's time. The real
+  // clock sleeps; test clocks move their time forward instead.
+  virtual void sleepFor(std::chrono::microseconds duration);
 };
 
 // The computer's clock in the user's time zone.
@@ -35,6 +38,9 @@ class FixedClock : public Clock {
   LocalTime now() const override { return m_now; }
   Monotonic monotonic() const override { return Monotonic{} + m_elapsed; }
   void set(LocalTime at) { m_now = at; }
+  void sleepFor(std::chrono::microseconds duration) override {
+    advance(std::chrono::ceil<std::chrono::milliseconds>(duration));
+  }
   void advance(std::chrono::milliseconds by) {
     m_elapsed += by;
     m_now += std::chrono::duration_cast<std::chrono::seconds>(m_elapsed) -

@@ -26,6 +26,15 @@ void SetLineDate(ClockLine& line, local_days date) {
   line.Year = static_cast<uint8_t>(year < 0 ? year + 100 : year);
 }
 
+LocalTime AddMonths(LocalTime moment, int count) {
+  local_days date = floor<days>(moment);
+  year_month_day ymd{date};
+  year_month target = ymd.year() / ymd.month() + months{count};
+  std::chrono::day lastDay = (target / last).day();
+  std::chrono::day day = ymd.day() < lastDay ? ymd.day() : lastDay;
+  return local_days{target / day} + (moment - date);
+}
+
 int WeekdayIndex(local_days date) {
   return static_cast<int>(weekday{date}.iso_encoding()) - 1;
 }

@@ -26,6 +26,11 @@ LocalTime LineMoment(const ClockLine& line);
 // other fields stay.
 void SetLineDate(ClockLine& line, std::chrono::local_days date);
 
+// Adds whole calendar months; a day beyond the target month's end becomes its
+// last day, and stays so on later steps because each step starts from the
+// previous result.
+LocalTime AddMonths(LocalTime moment, int count);
+
 // 0 for Monday to 6 for Sunday.
 int WeekdayIndex(std::chrono::local_days date);
 

@@ -9,18 +9,6 @@ using namespace std::chrono;
 
 namespace {
 
-// Adds whole calendar months; a day beyond the target month's end becomes its
-// last day, and stays so on later steps because each step starts from the
-// previous result.
-LocalTime AddMonths(LocalTime moment, int count) {
-  local_days date = floor<days>(moment);
-  year_month_day ymd{date};
-  year_month target = ymd.year() / ymd.month() + months{count};
-  std::chrono::day lastDay = (target / last).day();
-  std::chrono::day day = ymd.day() < lastDay ? ymd.day() : lastDay;
-  return local_days{target / day} + (moment - date);
-}
-
 bool IsWorkday(LocalTime moment, const WorkdayFlags& workdays) {
   return workdays[WeekdayIndex(floor<days>(moment))] == 1;
 }

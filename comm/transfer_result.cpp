@@ -1,0 +1,12 @@
+// The user's message for a failed transfer.
+#include "comm/transfer_result.h"
+
+#include "app/texts.h"
+
+namespace ordalis {
+
+std::string TransferFailureText(const Texts& texts, TransferResult code) {
+  return texts.LoadText(transfer::kCommunicationProblem) + ":\n" + texts.LoadText(code);
+}
+
+}  // namespace ordalis
