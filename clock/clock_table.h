@@ -2,11 +2,17 @@
 // row, finding a free line, and clearing the table.
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include "clock/clock_line.h"
 
 namespace ordalis {
+
+// Names of the five tables by table code (continue, workday, weekend,
+// simulation, special): long form and the short form of the tool bar.
+constexpr std::array<int, kClockTableCount> kTableLongTextIds = {1003, 1005, 1006, 1007, 1004};
+constexpr std::array<int, kClockTableCount> kTableShortTextIds = {983, 984, 985, 986, 987};
 
 // Left edge, in pixels, of a moment at hour:minute in a day row of the week
 // view: 20 + 20 x hour + minute / 3, rounded to the nearest pixel.

@@ -1,0 +1,118 @@
+// ordalis-cli inspect on clock files made by our own writer: the JSON
+// document, the readable table, and the refusals.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+#include "app/texts.h"
+#include "clock/clock_file.h"
+#include "support/cli_run.h"
+#include "support/temp_dir.h"
+
+namespace ordalis {
+namespace {
+
+class InspectCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::filesystem::exists(test::CliPath())) GTEST_SKIP() << "ordalis-cli is not built";
+    content.model = 3;
+    ClockLine& wakeUp = content.lines[0];
+    wakeUp = lineFromBytes(std::array<uint8_t, 13>{30, 7, 15, 6, 26, kWorkdayTable, kRepeatDays, 2,
+                                                   1, 5, 255, 254, 254}
+                               .data());
+    ClockLine& old = content.lines[7];
+    old = lineFromBytes(
+        std::array<uint8_t, 13>{0, 22, 31, 12, 99, kSpecialTable, 0, 0, 2, 17, 128, 255, 255}.data());
+    content.lines[8].Minute = 45;  // leftovers of a free line
+    file = dir.path("house.clk");
+    test::writeBytes(file, EncodeClockFile(content));
+  }
+
+  test::CliRun inspect(const std::string& options) {
+    return test::RunCli(options + " inspect " + file, dir.root().string());
+  }
+
+  test::TempDir dir;
+  ClockFileContent content;
+  std::string file;
+};
+
+TEST_F(InspectCommand, JsonListsTheLinesInUseWithTheirFieldsAndMoment) {
+  test::CliRun run = inspect("--json");
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  EXPECT_EQ("", run.err);
+  nlohmann::json doc = nlohmann::json::parse(run.out);
+  EXPECT_EQ("clock_file", doc["kind"]);
+  EXPECT_EQ(1, doc["format"]);
+  EXPECT_EQ(3, doc["model"]);
+  EXPECT_EQ("PELVAN", doc["model_name"]);
+  EXPECT_EQ(true, doc["magic_ok"]);
+  EXPECT_EQ(true, doc["trailer_ok"]);
+  ASSERT_EQ(2u, doc["lines"].size());
+  EXPECT_EQ((nlohmann::json{{"index", 0},         {"minute", 30},       {"hour", 7},
+                            {"day", 15},          {"month", 6},         {"year", 26},
+                            {"table", 1},         {"repeat_unit", 3},   {"repeat_count", 2},
+                            {"function_high", 1}, {"function_low", 5},  {"level", 255},
+                            {"next_line", 254},   {"first_line", 254},  {"moment", "2026-06-15T07:30"}}),
+            doc["lines"][0]);
+  EXPECT_EQ(7, doc["lines"][1]["index"]);
+  EXPECT_EQ("1999-12-31T22:00", doc["lines"][1]["moment"]);
+}
+
+TEST_F(InspectCommand, AllListsEveryLineFreeOnesToo) {
+  nlohmann::json all = nlohmann::json::parse(test::RunCli("--json inspect --all " + file, dir.root().string()).out);
+  ASSERT_EQ(100u, all["lines"].size());
+  EXPECT_EQ(45, all["lines"][8]["minute"]);
+  EXPECT_EQ(0, all["lines"][8]["function_high"]);
+}
+
+TEST_F(InspectCommand, AShortFileReportsTheReadErrorAndStillGivesTheLinesReadCompletely) {
+  auto bytes = test::readBytes(file);
+  bytes.resize(5 + 8 * 13 + 5);  // lines 0-7 and part of line 8
+  test::writeBytes(file, bytes);
+  test::CliRun run = inspect("--json");
+  EXPECT_EQ(1, run.exitCode);
+  EXPECT_EQ("Read error in CLOCK File\n", run.err);
+  nlohmann::json doc = nlohmann::json::parse(run.out);
+  EXPECT_EQ(false, doc["trailer_ok"]);
+  EXPECT_EQ(2u, doc["lines"].size());
+  nlohmann::json all = nlohmann::json::parse(test::RunCli("--json inspect --all " + file, dir.root().string()).out);
+  EXPECT_EQ(8u, all["lines"].size());
+}
+
+TEST_F(InspectCommand, AFileWithoutTheMagicIsRefused) {
+  test::writeText(file, "[Global]\nLanguage=0\n");
+  test::CliRun run = inspect("--json");
+  EXPECT_EQ(1, run.exitCode);
+  EXPECT_EQ("NO KVB Clock file!\n", run.err);
+  EXPECT_EQ("", run.out);
+}
+
+TEST_F(InspectCommand, AMissingFileIsRefusedWithThePlatformsError) {
+  std::filesystem::remove(file);
+  test::CliRun run = inspect("");
+  EXPECT_EQ(1, run.exitCode);
+  EXPECT_NE(std::string::npos, run.err.find("No such file")) << run.err;
+}
+
+TEST_F(InspectCommand, TheReadableTableNamesTablesInTheChosenLanguage) {
+  test::CliRun run = inspect("--lang nl");
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  EXPECT_NE(std::string::npos, run.out.find("2 lines in use"));
+  EXPECT_NE(std::string::npos, run.out.find(*findText(10000 + 1005))) << run.out;  // workday table
+  EXPECT_NE(std::string::npos, run.out.find(*findText(10000 + 1004))) << run.out;  // special table
+  EXPECT_NE(std::string::npos, run.out.find("2 Dag(en)"));  // repeat units are Dutch everywhere
+  EXPECT_NE(std::string::npos, run.out.find("2026-06-15T07:30"));
+}
+
+TEST_F(InspectCommand, AnInstallationFileIsToldApartByItsMagicWhateverItsName) {
+  test::writeBytes(file, {'Q', '&', 'Z', 60});  // cut short after the version byte
+  test::CliRun run = inspect("");
+  EXPECT_EQ(1, run.exitCode);
+  EXPECT_EQ("No VANTREL file!\n", run.err);  // the installation reader's refusal
+}
+
+}  // namespace
+}  // namespace ordalis
