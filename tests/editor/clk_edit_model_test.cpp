@@ -1,0 +1,287 @@
+// The clock-line editor's behaviour without widgets: loading a line,
+// reacting to choices, OK and Cancel.
+#include <gtest/gtest.h>
+
+#include "clock/line_moment.h"
+#include "editor/clk_edit_model.h"
+#include "editor/clk_edit_rules.h"
+#include "editor/levels.h"
+#include "editor/clk_edit_fixture.h"
+#include "support/scripted_prompts.h"
+
+namespace ordalis {
+namespace {
+
+using test::At;
+using test::LineSpec;
+using test::MakeLine;
+
+class ClkEditModelTest : public ::testing::Test {
+ protected:
+  // Loads the line at index 4 in the given mode.
+  void open(const LineSpec& spec, int showSetting = kShowExistingLine) {
+    program.putLine(kIndex, MakeLine(spec));
+    ASSERT_TRUE(model.Load(showSetting));
+  }
+  void chooseFunction(int listCode, int functionCode) {
+    ASSERT_GE(SelectByItemData(c().CboFnc, listCode), 0);
+    ASSERT_GE(SelectByItemData(c().CboLd, functionCode), 0);
+  }
+  const ClkEditControls& c() const { return model.controls(); }
+  ClkEditControls& c() { return model.controls(); }
+  const ClockLine& stored() const { return program.lineAt(kIndex); }
+  std::string selectedText(const ItemList& list) const {
+    return list.ListIndex < 0 ? "" : list.Entries[static_cast<size_t>(list.ListIndex)].Text;
+  }
+
+  static constexpr int kIndex = 4;
+  test::ClkEditProgram program;
+  test::ScriptedPrompts prompts;
+  ClkEditModel model{program.state, program.clock};
+};
+
+// Next Wednesday 07:30, every two days, in the continue table: a relay on.
+const LineSpec kWednesdayRelay{2026, 3, 11, 7, 30, kContinueTable, kRepeatDays, 2, 1, 1, 255};
+
+TEST_F(ClkEditModelTest, NoSelectedLineLoadsNothing) {
+  program.state.SelectedClockLine = 0;
+  const ClockLineArray before = program.state.clock.ClockTable;
+  EXPECT_FALSE(model.Load(kShowExistingLine));
+  EXPECT_TRUE(c().CboFnc.Entries.empty());
+  EXPECT_EQ(0, memcmp(&before, &program.state.clock.ClockTable, sizeof before));
+}
+
+TEST_F(ClkEditModelTest, LoadingShowsTheStoredLine) {
+  open(kWednesdayRelay);
+  EXPECT_EQ(c().OptTabel, kContinueTable);
+  EXPECT_EQ(c().CboFnc.Entries.size(), 16u);
+  EXPECT_EQ(c().CboFnc.Entries[static_cast<size_t>(c().CboFnc.ListIndex)].ItemData, 1);
+  EXPECT_EQ(selectedText(c().CboLd), " 01 Hall ceiling");
+  EXPECT_EQ(c().TxtLvl.Text, "On");
+  EXPECT_EQ(c().TxtRepeat.Text, "2");
+  EXPECT_EQ(c().CboRepeat.ListIndex, kRepeatDays);
+  EXPECT_EQ(selectedText(c().CboRepeat), "Dag(en)");
+  EXPECT_EQ(c().DatePic, At(2026, 3, 11, 7, 30));
+  EXPECT_EQ(c().TimePic, At(2026, 3, 11, 7, 30));
+  EXPECT_TRUE(c().LevelVisible);
+  EXPECT_EQ(c().VlagPicture, kPictureOn);
+  EXPECT_TRUE(c().DateVisible);
+  EXPECT_FALSE(model.controls().TxtPrv.empty());
+}
+
+TEST_F(ClkEditModelTest, AFreeLineLoadsWithNothingChosen) {
+  open({2026, 3, 9, 10, 0, kWorkdayTable, kRepeatDays, 1, 0, 0, 0}, kShowNewLine);
+  EXPECT_EQ(c().CboFnc.ListIndex, -1);
+  EXPECT_TRUE(c().CboLd.Entries.empty());
+  EXPECT_FALSE(c().LevelVisible);
+  EXPECT_FALSE(c().VlagVisible);
+}
+
+TEST_F(ClkEditModelTest, ANewLineCancelledIsFreeAgain) {
+  open({2026, 3, 9, 10, 0, kWorkdayTable, kRepeatDays, 1, 1, 1, 255}, kShowNewLine);
+  model.CmdCancel_Click();
+  EXPECT_FALSE(stored().inUse());
+}
+
+TEST_F(ClkEditModelTest, AnExistingLineCancelledIsUnchanged) {
+  open(kWednesdayRelay);
+  c().CboFnc.select(1);
+  model.UpdLvl_Click(false);
+  model.OptTabel_Click(kWeekendTable);
+  model.CmdCancel_Click();
+  const ClockLine expected = MakeLine(kWednesdayRelay);
+  EXPECT_EQ(0, memcmp(&expected, &stored(), sizeof expected));
+  EXPECT_FALSE(program.state.clock.ClocksChanged);
+}
+
+TEST_F(ClkEditModelTest, OkWithATypeButNoFunctionAsksToSelectAnItem) {
+  open(kWednesdayRelay);
+  c().CboFnc.select(2);  // timed functions: the list is filled, nothing chosen
+  EXPECT_EQ(model.CmdOK_Click(prompts), std::nullopt);
+  ASSERT_EQ(prompts.shown.size(), 1u);
+  EXPECT_EQ(prompts.shown[0].text, "Select an item!");
+  EXPECT_EQ(prompts.shown[0].title, "Ordalis");
+  EXPECT_EQ(prompts.shown[0].buttons, MessageButtons::Ok);
+  EXPECT_EQ(stored().FunctionHigh, 1);
+  EXPECT_FALSE(program.state.clock.ClocksChanged);
+}
+
+TEST_F(ClkEditModelTest, OkMovesARepeatingDateBackBeforeThisMonday) {
+  open(kWednesdayRelay);
+  EXPECT_EQ(model.CmdOK_Click(prompts), kContinueTable);
+  EXPECT_EQ(LineMoment(stored()), At(2026, 3, 7, 7, 30));
+  EXPECT_EQ(stored().RepeatUnit, kRepeatDays);
+  EXPECT_EQ(stored().RepeatCount, 2);
+  EXPECT_TRUE(program.state.clock.ClocksChanged);
+}
+
+TEST_F(ClkEditModelTest, OkOnAOnceLineKeepsItsDateAndStoresTheChosenTime) {
+  open(kWednesdayRelay);
+  c().CboRepeat.select(kRepeatOnce);
+  model.TimePic_Change(21, 45);
+  EXPECT_EQ(model.CmdOK_Click(prompts), kContinueTable);
+  EXPECT_EQ(LineMoment(stored()), At(2026, 3, 11, 21, 45));
+  EXPECT_EQ(stored().RepeatUnit, kRepeatOnce);
+}
+
+TEST_F(ClkEditModelTest, AWorkdayLineIsDatedTheSundayBeforeThisWeek) {
+  open(kWednesdayRelay);
+  model.OptTabel_Click(kWorkdayTable);
+  EXPECT_FALSE(c().DateVisible);
+  EXPECT_FALSE(c().RepeatVisible);
+  EXPECT_FALSE(c().RepeatCountVisible);
+  EXPECT_EQ(model.CmdOK_Click(prompts), kWorkdayTable);
+  EXPECT_EQ(stored().Table, kWorkdayTable);
+  EXPECT_EQ(LineDate(stored()), std::chrono::local_days{std::chrono::year{2026} / 3 / 8});
+  EXPECT_EQ(stored().Hour, 7);
+  EXPECT_EQ(stored().Minute, 30);
+  EXPECT_EQ(stored().RepeatUnit, kRepeatDays);
+  EXPECT_EQ(stored().RepeatCount, 2);
+}
+
+TEST_F(ClkEditModelTest, AGeneralMoodHidesTheLevelAndStoresNoLevel) {
+  open({2026, 3, 11, 7, 30, kContinueTable, kRepeatOnce, 1, 1, 1, 0});
+  chooseFunction(10, test::kAllOffGeneralMood);
+  EXPECT_FALSE(c().LevelVisible);
+  EXPECT_TRUE(c().VlagVisible);
+  EXPECT_EQ(c().VlagPicture, kPictureOn);
+  ASSERT_TRUE(model.CmdOK_Click(prompts));
+  EXPECT_EQ(stored().FunctionHigh, 10);
+  EXPECT_EQ(stored().FunctionLow, 0);
+  EXPECT_EQ(stored().Level, 255);
+}
+
+TEST_F(ClkEditModelTest, TheDayOfASensorStoresItsOwnTypeUnderTheSensorGroup) {
+  open(kWednesdayRelay);
+  chooseFunction(65, test::kLivingRoomSensorDay);
+  EXPECT_EQ(c().VlagPicture, kPictureDay);
+  EXPECT_FALSE(c().LevelVisible);
+  EXPECT_TRUE(c().TxtPrv.empty());
+  ASSERT_TRUE(model.CmdOK_Click(prompts));
+  EXPECT_EQ(stored().FunctionHigh, 26);
+  EXPECT_EQ(stored().FunctionLow, 1);
+  EXPECT_EQ(stored().Level, 255);
+}
+
+TEST_F(ClkEditModelTest, AStoredSensorLineOpensUnderItsGroup) {
+  open({2026, 3, 11, 7, 30, kContinueTable, kRepeatOnce, 1, 26, 1, 255});
+  EXPECT_EQ(c().CboFnc.Entries[static_cast<size_t>(c().CboFnc.ListIndex)].ItemData, 65);
+  EXPECT_EQ(c().CboLd.Entries[static_cast<size_t>(c().CboLd.ListIndex)].ItemData,
+            test::kLivingRoomSensorDay);
+}
+
+TEST_F(ClkEditModelTest, ACountOfOneDayHidesTheDateAndTwoShowsIt) {
+  open(kWednesdayRelay);
+  model.TxtRepeat_Change("1");
+  EXPECT_FALSE(c().DateVisible);
+  model.TxtRepeat_Change("2");
+  EXPECT_TRUE(c().DateVisible);
+  model.TxtRepeat_Change("01");
+  EXPECT_TRUE(c().DateVisible);
+}
+
+TEST_F(ClkEditModelTest, TheRepeatUnitDecidesWhatIsShown) {
+  open(kWednesdayRelay);
+  c().CboRepeat.select(kRepeatOnce);
+  EXPECT_FALSE(c().RepeatCountVisible);
+  EXPECT_TRUE(c().DateVisible);
+  c().CboRepeat.select(kRepeatMinutes);
+  EXPECT_TRUE(c().RepeatCountVisible);
+  EXPECT_FALSE(c().DateVisible);
+  c().CboRepeat.select(kRepeatMonths);
+  EXPECT_TRUE(c().DateVisible);
+}
+
+TEST_F(ClkEditModelTest, TheRepeatCountIsKeptWithinOneToAHundred) {
+  open(kWednesdayRelay);
+  model.TxtRepeat_Change("0");
+  model.TxtRepeat_LostFocus();
+  EXPECT_EQ(c().TxtRepeat.Text, "1");
+  EXPECT_FALSE(c().DateVisible);  // the rewritten "1" counts as typed
+  model.TxtRepeat_Change("250");
+  model.TxtRepeat_LostFocus();
+  EXPECT_EQ(c().TxtRepeat.Text, "100");
+  model.UpdRepeat_Click(true);
+  EXPECT_EQ(c().TxtRepeat.Text, "100");
+  model.UpdRepeat_Click(false);
+  EXPECT_EQ(c().TxtRepeat.Value, 99);
+}
+
+TEST_F(ClkEditModelTest, ADimmerTakesATypedPercentage) {
+  open(kWednesdayRelay);
+  chooseFunction(2, test::kFirstDimmer);
+  model.TxtLvl_Edit("50");
+  model.TxtLvl_LostFocus();
+  EXPECT_EQ(c().TxtLvl.Text, "50 %");
+  model.UpdLvl_Click(true);
+  EXPECT_EQ(c().TxtLvl.Text, "55 %");
+  ASSERT_TRUE(model.CmdOK_Click(prompts));
+  EXPECT_EQ(stored().Level, PercentLevels[55]);
+}
+
+TEST_F(ClkEditModelTest, ChangingADimmerAtHalfToARelayShowsTheUnknownLevel) {
+  open({2026, 3, 11, 7, 30, kContinueTable, kRepeatOnce, 1, 2, 1, 127});
+  EXPECT_EQ(c().TxtLvl.Text, "50 %");
+  chooseFunction(1, test::kHallCeilingRelay);
+  EXPECT_EQ(c().TxtLvl.Text, "????");
+  EXPECT_EQ(c().TxtLvl.raw(), 127);
+  model.UpdLvl_Click(false);
+  EXPECT_EQ(c().TxtLvl.Text, "Off");
+  EXPECT_EQ(c().VlagPicture, kPictureOff);
+}
+
+TEST_F(ClkEditModelTest, ARelayTakesWordsInAnyLetterCase) {
+  open(kWednesdayRelay);
+  model.TxtLvl_Edit("uncoupled");
+  model.TxtLvl_LostFocus();
+  EXPECT_EQ(c().TxtLvl.Text, "Uncoupled");
+  model.TxtLvl_Edit("off");
+  model.TxtLvl_LostFocus();
+  EXPECT_EQ(c().TxtLvl.Text, "Off");
+  EXPECT_EQ(c().VlagPicture, kPictureOff);
+}
+
+TEST_F(ClkEditModelTest, AStoredTypeAbove127IsShownAndKept) {
+  open({2026, 3, 11, 7, 30, kSpecialTable, kRepeatOnce, 1, 150, 5, 0});
+  EXPECT_EQ(selectedText(c().CboFnc), "Function: 150");
+  EXPECT_EQ(selectedText(c().CboLd), "Function: 150 5");
+  EXPECT_TRUE(c().LevelVisible);
+  ASSERT_TRUE(model.CmdOK_Click(prompts));
+  EXPECT_EQ(stored().FunctionHigh, 150);
+  EXPECT_EQ(stored().FunctionLow, 5);
+  EXPECT_EQ(stored().Level, 0);
+}
+
+TEST_F(ClkEditModelTest, AStoredTypeAbove127GoesOnceAnotherIsPicked) {
+  open({2026, 3, 11, 7, 30, kSpecialTable, kRepeatOnce, 1, 200, 5, 0});
+  chooseFunction(1, test::kHallCeilingRelay);
+  ASSERT_TRUE(model.CmdOK_Click(prompts));
+  EXPECT_EQ(stored().functionCode(), test::kHallCeilingRelay);
+}
+
+TEST_F(ClkEditModelTest, ALineDatedOutsideThePickerWindowKeepsItsDate) {
+  open({2024, 1, 3, 8, 0, kContinueTable, kRepeatOnce, 1, 1, 1, 255});
+  EXPECT_EQ(c().DatePic, At(2024, 1, 3, 8, 0));
+  EXPECT_LE(c().DatePicEarliest, c().DatePic);
+  EXPECT_EQ(c().DatePicLatest, program.clock.now() + std::chrono::weeks{40});
+  ASSERT_TRUE(model.CmdOK_Click(prompts));
+  EXPECT_EQ(LineMoment(stored()), At(2024, 1, 3, 8, 0));
+}
+
+TEST_F(ClkEditModelTest, ATableByteOutOfRangeShowsTheContinueTable) {
+  open({2026, 3, 11, 7, 30, 9, kRepeatOnce, 1, 1, 1, 255});
+  EXPECT_EQ(c().OptTabel, kContinueTable);
+}
+
+TEST_F(ClkEditModelTest, OkLeavesTheTransferLinksAlone) {
+  LineSpec spec = kWednesdayRelay;
+  program.putLine(kIndex, MakeLine(spec)).NextLine = 17;
+  program.state.clock.ClockTable[kIndex].FirstLine = 3;
+  ASSERT_TRUE(model.Load(kShowExistingLine));
+  ASSERT_TRUE(model.CmdOK_Click(prompts));
+  EXPECT_EQ(stored().NextLine, 17);
+  EXPECT_EQ(stored().FirstLine, 3);
+}
+
+}  // namespace
+}  // namespace ordalis
