@@ -7,27 +7,15 @@
 #include <cstdint>
 
 #include "app/clock_source.h"
+#include "mainwindow/klok_control_rules.h"
 
 namespace ordalis {
 
 // The level a line stores for a function without a level.
 constexpr uint8_t kNoLevel = 255;
 
-// Numbers of the main window's function pictures.
-enum FunctionPictureNumber : int {
-  kPictureOn = 1,
-  kPictureOff = 2,
-  kPictureBuzzer = 3,
-  kPictureMessage = 4,
-  kPictureAudio = 5,
-  kPictureSensor = 6,
-  kPictureDay = 7,
-  kPictureNight = 8,
-  kPictureFrost = 9,
-};
-
 struct FunctionPictureRule {
-  int picture;      // FunctionPictureNumber
+  int picture;      // function picture 1-9 (kPictureOn ...)
   bool levelShown;  // false: the level box is hidden and the level is 255
 };
 

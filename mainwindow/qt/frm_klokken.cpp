@@ -10,6 +10,7 @@
 
 #include "app/form_texts.h"
 #include "app/qt/form_captions.h"
+#include "editor/qt/frm_clk_edit.h"
 #include "mainwindow/catalogue_texts.h"
 #include "mainwindow/line_commands.h"
 #include "mainwindow/qt/function_pictures.h"
@@ -50,9 +51,11 @@ QAction* namedAction(QObject* parent, const char* name) {
 FrmKlokken::FrmKlokken(ProgramState& state, const Clock& clock, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_clock(clock), m_prompts(prompts), m_model(state, clock) {
   setObjectName("FrmKlokken");
-  m_clockLineEditor = [this](bool) {
-    m_prompts.tell(kNotInThisVersionMessage);
-    return true;
+  m_clockLineEditor = [this](bool isNew) {
+    return OpenClockLineEditor(this, m_state, m_clock, m_prompts, isNew, [this](int table) {
+      QAction* toggle = tableToggle(table);
+      if (!toggle->isChecked()) toggle->trigger();
+    });
   };
   m_communicationDialog = [this](char) { m_prompts.tell(kNotInThisVersionMessage); };
   m_onlineTest = [this] { m_prompts.tell(kNotInThisVersionMessage); };

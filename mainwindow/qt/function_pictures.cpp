@@ -72,10 +72,9 @@ QPixmap RenderPicture(const QString& name, QSize size, qreal devicePixelRatio) {
   return picture;
 }
 
-QPixmap FunctionPicture(int k, qreal devicePixelRatio) {
+QPixmap FunctionPicture(int k, qreal devicePixelRatio, int size) {
   if (k < 1 || k > kFunctionPictureCount) return {};
-  return cachedPicture(kFunctionPictureNames[k - 1], QSize(kFunctionPictureSize, kFunctionPictureSize),
-                       devicePixelRatio);
+  return cachedPicture(kFunctionPictureNames[k - 1], QSize(size, size), devicePixelRatio);
 }
 
 QPixmap DayIcon(bool workday, qreal devicePixelRatio) {

@@ -15,9 +15,9 @@ constexpr int kFunctionPictureCount = 9;
 constexpr int kFunctionPictureSize = 12;
 constexpr int kDayIconSize = 16;
 
-// Function picture k (1-9) at the given device pixel ratio; a null pixmap for
-// any other k.
-QPixmap FunctionPicture(int k, qreal devicePixelRatio = 1.0);
+// Function picture k (1-9) at the given device pixel ratio and logical size
+// (the editor shows them larger); a null pixmap for any other k.
+QPixmap FunctionPicture(int k, qreal devicePixelRatio = 1.0, int size = kFunctionPictureSize);
 
 // The day icon for a workday or a weekend day.
 QPixmap DayIcon(bool workday, qreal devicePixelRatio = 1.0);
