@@ -6,8 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "cli/stderr_prompts.h"
-#include "installation/installation_file.h"
+#include "cli/cli_installation.h"
 #include "installation/installation_file_layout.h"
 
 namespace ordalis::cli {
@@ -75,19 +74,11 @@ bool looksLikeInstallationFile(const std::string& path) {
 }
 
 int inspectInstallationFile(CliContext& context, const std::string& path) {
-  ProgramState& state = context.state;
-  state.clock.InstallationPath = path;
-  StderrPrompts prompts;
-  const InstallationFileOutcome outcome = OpenInstallationFile(state, prompts);
-  if (outcome == InstallationFileOutcome::NotFound) {
-    context.printError(path + ": no such file");
-    return kExitRefused;
-  }
-  if (outcome != InstallationFileOutcome::Loaded) return kExitRefused;
+  if (!LoadInstallationFile(context, path)) return kExitRefused;
   if (context.json)
-    std::cout << installationJson(state).dump(2) << "\n";
+    std::cout << installationJson(context.state).dump(2) << "\n";
   else
-    printText(state);
+    printText(context.state);
   return kExitOk;
 }
 
