@@ -113,4 +113,8 @@ std::string SerialDeviceForPort(const IniFile& settings, int port) {
 #endif
 }
 
+std::string SerialDeviceForPort(const std::string& iniPath, int port) {
+  return SerialDeviceForPort(loadIni(iniPath).value_or(IniFile{}), port);
+}
+
 }  // namespace ordalis

@@ -51,5 +51,8 @@ bool ShouldStoreWorkingDirectory(const std::string& directory);
 // "Ports" of the settings when present, else the platform's name for COMn
 // (/dev/ttyS(n-1) on Linux).
 std::string SerialDeviceForPort(const IniFile& settings, int port);
+// The same, with the settings file at iniPath read as it stands now (a
+// missing or unreadable file maps no port: the platform's name is used).
+std::string SerialDeviceForPort(const std::string& iniPath, int port);
 
 }  // namespace ordalis

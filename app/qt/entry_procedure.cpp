@@ -10,6 +10,7 @@
 #include "app/qt/frm_taal.h"
 #include "app/settings_file.h"
 #include "app/start_up.h"
+#include "comm/qt/communication_setup.h"
 #include "mainwindow/qt/frm_klokken.h"
 
 namespace ordalis {
@@ -54,6 +55,7 @@ std::unique_ptr<FrmKlokken> StartProgram(EntryEnvironment& environment) {
   splash->repaint();
 
   auto window = std::make_unique<FrmKlokken>(state, environment.clock, environment.prompts);
+  InstallCommunication(*window, state, environment.prompts, environment.clock, environment.settingsPath);
   if (environment.prepareMainWindow) environment.prepareMainWindow(*window);
   splash.reset();
   window->show();

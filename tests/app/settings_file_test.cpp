@@ -161,5 +161,11 @@ TEST(SerialPorts, APortsEntryNamesTheDeviceElseTheSerialLineNumberedFromZero) {
   EXPECT_EQ("/dev/ttyS0", SerialDeviceForPort(IniFile{}, 1));
 }
 
+TEST_F(SettingsFile, APortIsMappedByTheFileAsItStandsWhenThePortOpens) {
+  EXPECT_EQ("/dev/ttyS2", SerialDeviceForPort(ini, 3));  // no file yet
+  test::writeText(ini, "[Global]\r\nComPort=3\r\n[Ports]\r\nCOM3=/dev/pts/7\r\n");
+  EXPECT_EQ("/dev/pts/7", SerialDeviceForPort(ini, 3));
+}
+
 }  // namespace
 }  // namespace ordalis

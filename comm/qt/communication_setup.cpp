@@ -1,0 +1,27 @@
+// The main window's communication commands.
+#include "comm/qt/communication_setup.h"
+
+#include <QStatusBar>
+
+#include "app/settings_file.h"
+#include "comm/qt/halveron.h"
+#include "comm/qt/online_test.h"
+#include "comm/qt/qt_serial_link.h"
+#include "mainwindow/qt/frm_klokken.h"
+
+namespace ordalis {
+
+void InstallCommunication(FrmKlokken& window, ProgramState& state, Prompts& prompts, const Clock& clock,
+                          const std::string& settingsPath) {
+  auto portDevice = [settingsPath](int port) { return SerialDeviceForPort(settingsPath, port); };
+  auto* hvOcx = new Halveron(std::make_unique<QtSerialLink>(), clock, portDevice, &window);
+  hvOcx->setObjectName("HVOcx");
+  hvOcx->hide();
+  auto* onLineTest = new OnLineTest(*hvOcx, state, prompts,
+                                    [&window](const QString& text) { window.statusBar()->showMessage(text); },
+                                    hvOcx);
+  onLineTest->setObjectName("OnLineTest");
+  window.setOnlineTest([onLineTest] { onLineTest->CmdTest_Click(); });
+}
+
+}  // namespace ordalis

@@ -1,0 +1,54 @@
+// The on-line test of the selected clock line.
+#include "comm/qt/online_test.h"
+
+#include "comm/halveron_control.h"
+
+namespace ordalis {
+
+namespace {
+constexpr int kTestOnLineText = 998;  // "Test On-Line"
+constexpr int kNoAnswerText = 652;    // "No answer"
+}  // namespace
+
+OnLineTest::OnLineTest(Halveron& hvOcx, ProgramState& state, Prompts& prompts, StatusLine statusLine,
+                       QObject* parent)
+    : QObject(parent), m_hvOcx(hvOcx), m_state(state), m_prompts(prompts), m_statusLine(std::move(statusLine)) {
+  m_answerTimer.setSingleShot(true);
+  m_answerTimer.setInterval(kAnswerTime);
+  connect(&m_answerTimer, &QTimer::timeout, this, &OnLineTest::noAnswer);
+  connect(&m_hvOcx, &Halveron::ErrMsg, this, &OnLineTest::answered);
+}
+
+void OnLineTest::CmdTest_Click() {
+  if (waitingForAnswer()) return;
+  const int opened = m_hvOcx.InitComm(m_state.settings.ComPort, m_state.settings.BaudRate);
+  if (opened != kPortOpen) {
+    m_prompts.beep();
+    m_hvOcx.EndComm();
+    emit finished();
+    return;
+  }
+  if (m_state.SelectedClockLine == 0) {
+    m_hvOcx.EndComm();
+    emit finished();
+    return;
+  }
+  const ClockLine& line = m_state.clock.ClockTable[static_cast<size_t>(m_state.SelectedClockLine - 1)];
+  m_hvOcx.SetFunction(line.FunctionHigh, line.FunctionLow, line.Level);
+  m_answerTimer.start();
+}
+
+void OnLineTest::answered(int, const QString& text) {
+  if (waitingForAnswer()) finish(text);
+}
+
+void OnLineTest::noAnswer() { finish(QString::fromStdString(m_state.texts.LoadText(kNoAnswerText))); }
+
+void OnLineTest::finish(const QString& answer) {
+  m_answerTimer.stop();
+  m_hvOcx.EndComm();
+  m_statusLine(QString::fromStdString(m_state.texts.LoadText(kTestOnLineText)) + ": " + answer);
+  emit finished();
+}
+
+}  // namespace ordalis
