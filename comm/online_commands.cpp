@@ -36,7 +36,7 @@ OnLineCommand getState(int type, int outp, int high) {
 OnLineCommand KeyPress(int tp, int key) {
   if (!within(tp, 0, 100)) return refused(kFirstArgumentOutOfRange);
   if (!within(key, 1, 8)) return refused(kSecondArgumentOutOfRange);
-  return set(kKeyPressType, tp, key);
+  return set(kTargetKeyPress, tp, key);
 }
 
 OnLineCommand SetFunction(int fnc, int outp, int state) {
@@ -48,26 +48,26 @@ OnLineCommand SetFunction(int fnc, int outp, int state) {
 OnLineCommand SetDimmer(int outp, int state) {
   if (!within(outp, 1, 120)) return refused(kFirstArgumentOutOfRange);
   if (!within(state, 0, 100) && state != kCentralState) return refused(kSecondArgumentOutOfRange);
-  return set(kDimmerType, outp, state);
+  return set(kTargetDimmer, outp, state);
 }
 
-OnLineCommand SetRelay(int outp, int state) { return setSwitched(kRelayType, outp, 1, 144, state); }
+OnLineCommand SetRelay(int outp, int state) { return setSwitched(kTargetRelay, outp, 1, 144, state); }
 
 OnLineCommand SetLocalMood(int outp, int state) {
-  return setSwitched(kLocalMoodType, outp, 0, 99, state);
+  return setSwitched(kTargetLocalMood, outp, 0, 99, state);
 }
 
 OnLineCommand SetTimedLocalMood(int outp, int state) {
-  return setSwitched(kTimedLocalMoodType, outp, 0, 9, state);
+  return setSwitched(kTargetTimedLocalMood, outp, 0, 9, state);
 }
 
 OnLineCommand SetGeneralMood(int outp) {
   if (!within(outp, 0, 19)) return refused(kFirstArgumentOutOfRange);
-  return set(kGeneralMoodType, outp, kCentralState);
+  return set(kTargetGeneralMood, outp, kCentralState);
 }
 
-OnLineCommand GetRelayState(int outp) { return getState(kRelayType, outp, 144); }
-OnLineCommand GetDimmerLevel(int outp) { return getState(kDimmerType, outp, 120); }
+OnLineCommand GetRelayState(int outp) { return getState(kTargetRelay, outp, 144); }
+OnLineCommand GetDimmerLevel(int outp) { return getState(kTargetDimmer, outp, 120); }
 OnLineCommand GetFunctionState(int fnc, int outp) { return getState(fnc, outp, 144); }
 
 }  // namespace ordalis

@@ -19,12 +19,12 @@ inline constexpr int kSecondArgumentOutOfRange = -3;
 
 inline constexpr uint8_t kSetCommand = 1;
 inline constexpr uint8_t kGetCommand = 2;
-inline constexpr uint8_t kRelayType = 1;
-inline constexpr uint8_t kDimmerType = 2;
-inline constexpr uint8_t kLocalMoodType = 8;
-inline constexpr uint8_t kTimedLocalMoodType = 9;
-inline constexpr uint8_t kGeneralMoodType = 10;
-inline constexpr uint8_t kKeyPressType = 52;
+inline constexpr uint8_t kTargetRelay = 1;
+inline constexpr uint8_t kTargetDimmer = 2;
+inline constexpr uint8_t kTargetLocalMood = 8;
+inline constexpr uint8_t kTargetTimedLocalMood = 9;
+inline constexpr uint8_t kTargetGeneralMood = 10;
+inline constexpr uint8_t kTargetKeyPress = 52;
 // The state the central unit interprets itself (toggle, all, last level).
 inline constexpr int kCentralState = 255;
 
