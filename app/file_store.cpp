@@ -55,6 +55,10 @@ FileWriteResult replaceFileBytes(const std::string& path, const std::vector<uint
   }
   std::error_code ec;
   if (written) {
+    // The new file keeps the access rights of the one it replaces.
+    auto old = std::filesystem::status(path, ec);
+    if (!ec && std::filesystem::exists(old))
+      std::filesystem::permissions(temporary, old.permissions(), ec);
     std::filesystem::rename(temporary, path, ec);
     if (!ec) {
       result.ok = true;
