@@ -62,7 +62,10 @@ void FrmKlokken::ReadInstallationFile() {
   RefreshDayIcons();
 }
 
+// Receiving replaces the table: unsaved changes are offered for saving first.
 void FrmKlokken::mmuComGet_Click() {
+  ClockCommandContext context = commandContext();
+  if (!SaveChangesFirst(context)) return;
   m_communicationDialog('R');
   ScrWeeks_Change();
 }

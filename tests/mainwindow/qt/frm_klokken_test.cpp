@@ -142,6 +142,33 @@ class FrmKlokkenTest : public QObject {
     QCOMPARE(program.prompts.shown.back().buttons, MessageButtons::YesNoCancel);
   }
 
+  void receivingOverUnsavedChangesAsksToSaveAndCancelKeepsThem() {
+    Program program;
+    std::vector<char> modes;
+    program.window->setCommunicationDialog([&modes](char mode) { modes.push_back(mode); });
+    program.state.clock.ClockTable[0] = lineAt(kContinueTable, 8, 0);
+    program.state.clock.ClocksChanged = true;
+    program.prompts.answers = {Answer::Cancel};
+    program.window->toolButton("RCV")->trigger();
+    QCOMPARE(program.prompts.shown.size(), size_t(1));
+    QCOMPARE(program.prompts.shown[0].buttons, MessageButtons::YesNoCancel);
+    QVERIFY(modes.empty());
+    QVERIFY(program.state.clock.ClockTable[0].inUse());
+    program.prompts.answers = {Answer::No};
+    program.window->toolButton("RCV")->trigger();
+    QCOMPARE(modes, std::vector<char>{'R'});
+  }
+
+  void receivingAnUnchangedTableAsksNothing() {
+    Program program;
+    std::vector<char> modes;
+    program.window->setCommunicationDialog([&modes](char mode) { modes.push_back(mode); });
+    program.window->mmuComGet_Click();
+    program.window->toolButton("SEND")->trigger();
+    QVERIFY(program.prompts.shown.empty());
+    QCOMPARE(modes, (std::vector<char>{'R', 'T'}));
+  }
+
   void theSaveButtonFollowsTheChangesWithinOneTimerTick() {
     test::TempDir folder;
     Program program;
