@@ -5,6 +5,7 @@
 #include "app/settings.h"
 #include "app/texts.h"
 #include "clock/clock_state.h"
+#include "image/memory_image.h"
 #include "installation/installation.h"
 
 namespace ordalis {
@@ -15,6 +16,7 @@ struct ProgramState {
   ClockState clock;           // the clock table and its globals
   Installation installation;  // the installation tables, model and capacities
   int SelectedClockLine = 0;  // 1-based number of the selected line, 0 = none
+  MemoryImage image;          // the central memory image; made anew by every build
 };
 
 }  // namespace ordalis

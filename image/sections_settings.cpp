@@ -161,7 +161,7 @@ void DecodeConditionSection(const ImageArea& receive, Installation& installation
 void BuildMessageSection(ImageArea& build, const Installation& installation) {
   SectionWriter out(build, SectionLength(kMessageSection, installation.Capacities));
   for (size_t i = 0; i < installation.Messages.size(); ++i) {
-    const Message& message = installation.Messages[i];
+    const AlarmMessage& message = installation.Messages[i];
     const int at = static_cast<int>(i) * kMessageRecord;
     writeText(out, at + kMessageLine1, message.Line1.view(), kMessageLineLength);
     writeText(out, at + kMessageLine2, message.Line2.view(), kMessageLineLength);
@@ -173,7 +173,7 @@ void BuildMessageSection(ImageArea& build, const Installation& installation) {
 void DecodeMessageSection(const ImageArea& receive, Installation& installation, const DefaultNames&) {
   const SectionReader in(receive);
   for (size_t i = 0; i < installation.Messages.size(); ++i) {
-    Message& message = installation.Messages[i];
+    AlarmMessage& message = installation.Messages[i];
     const int at = static_cast<int>(i) * kMessageRecord;
     message.Line1.assign(readText(in, at + kMessageLine1, kMessageLineLength));
     message.Line2.assign(readText(in, at + kMessageLine2, kMessageLineLength));

@@ -127,7 +127,7 @@ void fillOthers(Installation& in) {
     }
   }
   for (int i = 0; i < 10; ++i) {
-    Message& message = in.Messages[i];
+    AlarmMessage& message = in.Messages[i];
     message.Name = nameFor("Message", i);
     message.Line1.assign("Front door " + std::to_string(i));
     message.Line2.assign("open! " + std::to_string(i * 1111));
