@@ -10,6 +10,7 @@
 #include "clock/clock_commands.h"
 #include "clock/clock_file.h"
 #include "clock/line_moment.h"
+#include "cli/cli_clock_file.h"
 #include "cli/cli_context.h"
 #include "cli/cli_installation.h"
 #include "mainwindow/check_dates.h"
@@ -62,30 +63,6 @@ std::string ColourText(Rgb colour) {
   char buffer[8];
   std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
   return buffer;
-}
-
-// Reads the clock file into the state; false (after printing the system's
-// message) when it is no clock file or is cut short.
-bool LoadClockFile(CliContext& context, const std::string& path) {
-  const FileBytes file = readFileBytes(path);
-  if (!file.ok) {
-    context.printError(file.error);
-    return false;
-  }
-  const ClockFileDecoded decoded = DecodeClockFile(file.bytes);
-  if (!decoded.magicOk) {
-    context.printError(kNotAClockFileMessage);
-    return false;
-  }
-  if (!decoded.trailerOk) {
-    context.printError(kClockReadErrorMessage);
-    return false;
-  }
-  context.state.clock.ClockFileFormat = decoded.content.format;
-  ApplyCentralModel(context.state.installation, context.state.texts, decoded.content.model);
-  context.state.clock.ClockTable = decoded.content.lines;
-  context.state.clock.ClockFileName = path;
-  return true;
 }
 
 nlohmann::json LinesDocument(const ProgramState& state) {
