@@ -4,13 +4,13 @@
 #include <algorithm>
 
 #include "editor/levels.h"
+#include "editor/value_text.h"
 #include "image/section_bytes.h"
 
 namespace ordalis {
 
 namespace {
 
-constexpr uint8_t kDimmerLineType = 2;
 constexpr uint8_t kNoLevel = 255;
 constexpr uint8_t kNoLevelByte = 1;
 
@@ -78,12 +78,12 @@ void LinkClockTables(ClockLineArray& table, int maxClockLines) {
 }
 
 uint8_t LevelByteOf(const ClockLine& line) {
-  if (line.FunctionHigh == kDimmerLineType) return static_cast<uint8_t>(LevelToPercent(line.Level));
+  if (line.FunctionHigh == kDimmerType) return static_cast<uint8_t>(LevelToPercent(line.Level));
   return line.Level == kNoLevel ? kNoLevelByte : line.Level;
 }
 
 uint8_t LevelFromByte(uint8_t functionHigh, uint8_t levelByte) {
-  if (functionHigh == kDimmerLineType) return static_cast<uint8_t>(PercentToLevel(levelByte));
+  if (functionHigh == kDimmerType) return static_cast<uint8_t>(PercentToLevel(levelByte));
   return levelByte == kNoLevelByte ? kNoLevel : levelByte;
 }
 
