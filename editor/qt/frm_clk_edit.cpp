@@ -20,6 +20,7 @@
 
 #include "app/form_texts.h"
 #include "app/qt/form_captions.h"
+#include "app/qt/qt_dates.h"
 #include "editor/qt/up_down.h"
 #include "mainwindow/qt/function_pictures.h"
 
@@ -32,22 +33,7 @@ namespace {
 constexpr int kPictureSize = 32;
 constexpr int kPreviewLines = 6;
 constexpr int kValueBoxWidth = 90;
-
-QDate toQDate(LocalTime moment) {
-  const year_month_day ymd{floor<days>(moment)};
-  return QDate(static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-               static_cast<int>(static_cast<unsigned>(ymd.day())));
-}
-
-QTime toQTime(LocalTime moment) {
-  const hh_mm_ss<seconds> time{moment - floor<days>(moment)};
-  return QTime(static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()));
-}
-
-local_days fromQDate(QDate date) {
-  return local_days{year{date.year()} / static_cast<unsigned>(date.month()) /
-                    static_cast<unsigned>(date.day())};
-}
+constexpr int kButtonGap = 8;
 
 template <class Widget>
 Widget* named(Widget* widget, const char* name) {
@@ -175,7 +161,8 @@ void FrmClkEdit::layoutControls() {
   buttons->addStretch();
   buttons->addWidget(CmdOK);
   buttons->addWidget(CmdCancel);
-  grid->addLayout(buttons, 8, 0, 1, 5);
+  grid->setRowMinimumHeight(8, kButtonGap);
+  grid->addLayout(buttons, 9, 0, 1, 5);
   grid->setColumnStretch(4, 1);
 }
 

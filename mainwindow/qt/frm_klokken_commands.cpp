@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QWindow>
 
+#include "app/qt/qt_dates.h"
 #include "clock/clock_commands.h"
 #include "mainwindow/catalogue_texts.h"
 #include "mainwindow/line_commands.h"
@@ -17,11 +18,6 @@ namespace ordalis {
 namespace {
 
 QString qt(const std::string& text) { return QString::fromStdString(text); }
-
-QDate toQDate(LocalTime moment) {
-  const auto days = std::chrono::floor<std::chrono::days>(moment).time_since_epoch().count();
-  return QDate(1970, 1, 1).addDays(days);
-}
 
 }  // namespace
 

@@ -181,6 +181,19 @@ class FrmClkEditTest : public QObject {
     QCOMPARE(editor.stored().RepeatUnit, kRepeatOnce);
   }
 
+  void aDateAndTimeChosenInThePickersAreStored() {
+    Editor editor(kWednesdayRelay);
+    QVERIFY(editor.open());
+    editor.choose("CboRepeat", kRepeatOnce);
+    editor.control<QDateEdit>("DatePic")->setDate(QDate(2026, 7, 14));
+    QTimeEdit* time = editor.control<QTimeEdit>("TimePic");
+    time->setFocus();
+    time->setCurrentSection(QDateTimeEdit::HourSection);
+    QTest::keyClick(time, Qt::Key_Up);
+    editor.clickOk();
+    QCOMPARE(LineMoment(editor.stored()), At(2026, 7, 14, 8, 30));
+  }
+
   void aWorkdayLineIsDatedTheSundayBeforeThisWeek() {
     Editor editor(kWednesdayRelay);
     QVERIFY(editor.open());
