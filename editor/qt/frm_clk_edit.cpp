@@ -34,6 +34,7 @@ constexpr int kPictureSize = 32;
 constexpr int kPreviewLines = 6;
 constexpr int kValueBoxWidth = 90;
 constexpr int kButtonGap = 8;
+constexpr int kPickerButtonRoom = 44;
 
 template <class Widget>
 Widget* named(Widget* widget, const char* name) {
@@ -114,6 +115,10 @@ void FrmClkEdit::createControls() {
   DatePic = named(new QDateEdit(this), "DatePic");
   DatePic->setDisplayFormat("dd-MM-yyyy");
   DatePic->setCalendarPopup(true);
+  // Room for the whole date beside the calendar button; the time aligns.
+  const int pickerWidth = DatePic->fontMetrics().horizontalAdvance("88-88-8888") + kPickerButtonRoom;
+  DatePic->setMinimumWidth(pickerWidth);
+  TimePic->setMinimumWidth(pickerWidth);
   LblRepeat = named(new QLabel(this), "LblRepeat");
   CboRepeat = named(new QComboBox(this), "CboRepeat");
   TxtRepeat = named(new QLineEdit(this), "TxtRepeat");
