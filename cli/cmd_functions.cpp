@@ -2,14 +2,13 @@
 // editor lists them: every entry of the type list with the functions of its
 // second list (style 2, not tabbed, full detail) and their previews.
 #include "cli/cli_context.h"
+#include "cli/cli_documents.h"
 #include "cli/cli_installation.h"
 #include "editor/function_catalogue.h"
 #include "editor/function_preview.h"
 #include "editor/function_text.h"
 
 namespace ordalis::cli {
-
-namespace {
 
 nlohmann::json catalogueJson(const ProgramState& state) {
   ItemList types;
@@ -31,6 +30,8 @@ nlohmann::json catalogueJson(const ProgramState& state) {
   }
   return {{"types", result}};
 }
+
+namespace {
 
 void printCatalogue(const nlohmann::json& catalogue) {
   for (const auto& type : catalogue["types"]) {

@@ -1,6 +1,8 @@
 // The installation-file branch of ordalis-cli inspect.
 #include "cli/inspect_installation.h"
 
+#include "cli/cli_documents.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -23,6 +25,8 @@ nlohmann::ordered_json capacitiesJson(const ModelCapacities& c) {
           {"max_clock_lines", c.MaxClockLines}};
 }
 
+}  // namespace
+
 nlohmann::ordered_json installationJson(const ProgramState& state) {
   const Installation& installation = state.installation;
   const ModemSettings& modem = installation.Modem;
@@ -43,6 +47,8 @@ nlohmann::ordered_json installationJson(const ProgramState& state) {
             {"telephone", modem.Telephone.withoutTrailingSpaces()},
             {"callback", modem.Callback.withoutTrailingSpaces()}}}};
 }
+
+namespace {
 
 void printText(const ProgramState& state) {
   const Installation& installation = state.installation;

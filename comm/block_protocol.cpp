@@ -121,7 +121,7 @@ TransferResult ReceiveBlock(CommSession& session, int number, std::span<uint8_t>
       // The rest of the packet's 15 positions is zero, as far as the area reaches.
       std::size_t end = std::min(position + kMaxPacketData, area.size());
       std::fill(area.begin() + static_cast<std::ptrdiff_t>(position + count), area.begin() + static_cast<std::ptrdiff_t>(end), 0);
-      if (progress) progress(end);
+      if (progress) progress(position + count);
       return transfer::kOk;
     }
     position += count;

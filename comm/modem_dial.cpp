@@ -23,7 +23,7 @@ TransferResult waitForCarrier(CommSession& session, bool present, std::chrono::m
     if (session.stopRequested()) return transfer::kStoppedByUser;
     if (session.link().carrierDetect() == present) return transfer::kOk;
     if (session.clock().monotonic() >= deadline) return transfer::kModemConnected;
-    if (TransferResult r = session.Wait(kStopCheckInterval); r != transfer::kOk) return r;
+    RETURN_IF_FAILED(session.Wait(kStopCheckInterval));
   }
 }
 
@@ -45,17 +45,17 @@ std::string ModemInitString(int modemType, const std::string& stored) {
 
 TransferResult DialUp(CommSession& session, const ModemOptions& modem) {
   session.send(Trimmed(modem.initString) + kModemLineEnd);
-  if (TransferResult r = session.WaitSendDone(); r != transfer::kOk) return r;
-  if (TransferResult r = session.Wait(100ms); r != transfer::kOk) return r;
+  RETURN_IF_FAILED(session.WaitSendDone());
+  RETURN_IF_FAILED(session.Wait(100ms));
   session.send("ATDT" + Trimmed(modem.telephone) + kModemLineEnd);
-  if (TransferResult r = session.WaitSendDone(); r != transfer::kOk) return r;
+  RETURN_IF_FAILED(session.WaitSendDone());
   return waitForCarrier(session, true, kCarrierTime);
 }
 
 TransferResult AwaitCallBack(CommSession& session) {
   session.send(std::string(kFirstAccessString) + "\r");
-  if (TransferResult r = waitForCarrier(session, false, kHangUpTime); r != transfer::kOk) return r;
-  if (TransferResult r = waitForCarrier(session, true, kCarrierTime); r != transfer::kOk) return r;
+  RETURN_IF_FAILED(waitForCarrier(session, false, kHangUpTime));
+  RETURN_IF_FAILED(waitForCarrier(session, true, kCarrierTime));
   return session.Wait(1000ms);
 }
 

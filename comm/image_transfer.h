@@ -1,0 +1,60 @@
+// SendImage and ReceiveImage: the drivers that open the port, connect and
+// move memory sections, with up to four attempts, progress from 0 to 100 %,
+// and the failure message after the last attempt.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/prompts.h"
+#include "app/texts.h"
+#include "comm/comm_session.h"
+#include "comm/connect_central.h"
+#include "image/clock_section.h"
+#include "image/memory_image.h"
+
+namespace ordalis {
+
+inline constexpr int kTransferAttempts = 4;  // the first and three retries
+inline constexpr int kUnusedSection = 11;
+
+// Where and how to reach the central unit.
+struct TransferTarget {
+  std::string port;          // device path
+  int32_t baudRate = 19200;  // the settings text is the rate and ",n,8,1"
+  ConnectOptions connect;
+};
+
+struct TransferOutcome {
+  TransferResult result = transfer::kCommunicationProblem;  // 0 on success
+  int attempts = 0;
+  bool failed() const { return result != transfer::kOk; }
+  bool stopped() const { return result == transfer::kStoppedByUser; }
+};
+
+// What the drivers tell the user through: the failure message box and the
+// beeps.
+struct TransferUser {
+  Prompts& prompts;
+  const Texts& texts;
+};
+
+// Sends the send area of section `number`, or with no number every section
+// but 11 and 18, over `session` (whose link is opened on `target` and closed
+// at the end). Progress: bytes sent over image.ImageTotal, × 94 + 5.
+TransferOutcome SendImage(CommSession& session, MemoryImage& image, const TransferTarget& target,
+                          TransferUser user, std::optional<int> number);
+
+// Receives section `number` (progress by bytes over `sectionLength`), or
+// with no number every section but 11, and 18 only from a model 4 central
+// (progress by section number), into the receive areas of `image`. The
+// caller has built the image and cleared its receive areas.
+TransferOutcome ReceiveImage(CommSession& session, MemoryImage& image, const TransferTarget& target,
+                             TransferUser user, std::optional<int> number, int sectionLength = 0);
+
+// The progress figure: done / total × 94 + 5, rounded to the nearest whole
+// number with halves to the even neighbour, kept within 0..100; 5 when the
+// total is 0.
+int TransferPercent(double done, double total);
+
+}  // namespace ordalis

@@ -1,0 +1,37 @@
+// The flows behind the communication dialog's buttons: the send button
+// (transmit or receive the clock table) and the whole-image receive. They
+// work on the program state (its memory image included) and report through the
+// session's progress callback and the user's prompts.
+#pragma once
+
+#include "app/program_state.h"
+#include "comm/image_transfer.h"
+
+namespace ordalis {
+
+// The dialog's choices when the send button is pressed.
+struct TransferChoices {
+  TransferTarget target;  // port, baud rate, central model, modem
+  bool timeSet = false;   // "Update time in KVB central with time from PC"
+  uint8_t modemType = 0;  // 0 to 2, stored with the modem settings
+};
+
+enum class SendAction { Transmit, Receive };  // the dialog's Action "T" / "R"
+
+// The send button: brings the reference dates up to the present, stores the
+// dialog's settings (TimeSet; the modem fields in the installation), makes
+// the memory image anew, then transmits the clock table or receives it. A
+// received table replaces the clock table only after success. When the user
+// stops the transfer, the clock table is left exactly as it was before the
+// button was pressed.
+TransferOutcome RunSendButton(ProgramState& state, CommSession& session, const TransferChoices& choices,
+                              TransferUser user, SendAction action);
+
+// The whole-image receive: every section from the central unit; after
+// success the installation tables are rebuilt from them (ResetInstallation,
+// DecodeMemoryImage) and the flags named "Flags 0", "Flags 1", ...; after a
+// failure or a stop they stay as they were.
+TransferOutcome ReceiveWholeImage(ProgramState& state, CommSession& session, const TransferTarget& target,
+                                  TransferUser user);
+
+}  // namespace ordalis
