@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <csignal>
+#include <filesystem>
 #include <cstdio>
 
 #include "app/file_store.h"
@@ -48,7 +49,8 @@ bool isAllDigits(const std::string& text) {
 }  // namespace
 
 std::string DeviceForPort(const std::string& port) {
-  if (!isAllDigits(port)) return port;
+  // The serial port takes a bare name as one under /dev, so a path is made absolute.
+  if (!isAllDigits(port)) return std::filesystem::absolute(port).string();
   FileBytes settings = readFileBytes(settingsFilePath());
   IniFile ini = settings.ok ? IniFile::parse(std::string(settings.bytes.begin(), settings.bytes.end())) : IniFile();
   return SerialDeviceForPort(ini, std::stoi(port));

@@ -6,6 +6,8 @@
 namespace ordalis {
 
 std::string TransferFailureText(const Texts& texts, TransferResult code) {
+  // A port that would not open has no more particular text than the heading.
+  if (code == transfer::kCommunicationProblem) return texts.LoadText(code);
   return texts.LoadText(transfer::kCommunicationProblem) + ":\n" + texts.LoadText(code);
 }
 

@@ -35,7 +35,7 @@ inline constexpr TransferResult kModemConnected = 668;   // the modem connection
 }  // namespace transfer
 
 // The failure message of a transfer: text 650, ":", a line feed, and the
-// text of the code.
+// text of the code (text 650 alone for code 650).
 std::string TransferFailureText(const Texts& texts, TransferResult code);
 
 }  // namespace ordalis

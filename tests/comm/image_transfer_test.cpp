@@ -139,7 +139,9 @@ TEST(SendImage, APortThatDoesNotOpenIsReportedOnce) {
   d.pc.setRefuseOpen(true);
   TransferOutcome outcome = d.sendClocks();
   EXPECT_EQ(outcome.result, transfer::kCommunicationProblem);
-  EXPECT_EQ(d.prompts.shown.size(), 1u);
+  EXPECT_EQ(outcome.attempts, 0);
+  ASSERT_EQ(d.prompts.shown.size(), 1u);
+  EXPECT_EQ(d.prompts.shown[0].text, "Communication problem");
 }
 
 TEST(ReceiveImage, RequestsEverySectionButElevenAndEighteenFromModelZero) {
