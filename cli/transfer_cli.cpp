@@ -56,12 +56,6 @@ std::string DeviceForPort(const std::string& port) {
   return SerialDeviceForPort(ini, std::stoi(port));
 }
 
-bool LoadClockFile(CliContext& context, const std::string& path) {
-  CliPrompts prompts;
-  ClockCommandContext commands{context.state, prompts, {}};
-  return ReadClockFile(commands, path);
-}
-
 bool SaveClockFile(CliContext& context, const std::string& path) {
   CliPrompts prompts;
   ClockCommandContext commands{context.state, prompts, {}};

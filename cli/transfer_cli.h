@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "cli/cli_clock_file.h"
 #include "cli/cli_context.h"
 #include "cli/cli_installation.h"
 #include "cli/cli_prompts.h"
@@ -21,9 +22,8 @@ namespace ordalis::cli {
 // file's port mapping.
 std::string DeviceForPort(const std::string& port);
 
-// The clock file at `path` into the clock table, and the table back into a
-// clock file; false (after the message on stderr) when that fails.
-bool LoadClockFile(CliContext& context, const std::string& path);
+// The clock table into a clock file; false (after the message on stderr)
+// when that fails.
 bool SaveClockFile(CliContext& context, const std::string& path);
 // {"installation": the document of `inspect`, "functions": that of
 // `functions`} for the installation in the program state.
