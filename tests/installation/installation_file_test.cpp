@@ -58,18 +58,13 @@ class InstallationFile : public ::testing::Test {
   test::ScriptedPrompts prompts;
 };
 
-TEST_F(InstallationFile, Version60HasTheLengthOfItsLayoutForEveryModel) {
-  for (uint8_t model = 0; model < kCentralModelCount; ++model) {
-    EXPECT_EQ(BuildInstallationFile(test::patternedInstallation(model)).size(), expectedVersion60Size(model));
-    EXPECT_EQ(installationFileSize(60, model), expectedVersion60Size(model));
-  }
-}
-
-TEST_F(InstallationFile, Version60ReadsCleanlyForEveryModel) {
+TEST_F(InstallationFile, Version60HasTheLengthOfItsLayoutAndReadsCleanlyForEveryModel) {
   for (uint8_t model = 0; model < kCentralModelCount; ++model) {
     SCOPED_TRACE(int(model));
     prompts.shown.clear();
     const std::vector<uint8_t> file = BuildInstallationFile(test::patternedInstallation(model));
+    EXPECT_EQ(file.size(), expectedVersion60Size(model));
+    EXPECT_EQ(installationFileSize(60, model), expectedVersion60Size(model));
     EXPECT_EQ(read(file), InstallationFileOutcome::Loaded);
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_EQ(state.clock.InstallationPath, "house.nbt");
@@ -126,25 +121,28 @@ TEST_F(InstallationFile, BytesAfterTheEndMarkerAreNotLookedAt) {
   EXPECT_TRUE(prompts.shown.empty());
 }
 
-TEST_F(InstallationFile, AnotherMagicLeavesTheTablesReset) {
-  read(BuildInstallationFile(test::patternedInstallation(kKestron)));
-  std::vector<uint8_t> file = BuildInstallationFile(test::patternedInstallation(kVordane));
-  file[1] = '@';
-  const Installation before = state.installation;
-  EXPECT_EQ(read(file), InstallationFileOutcome::NotAnInstallationFile);
-  expectOnlyMessage(kNoVantrelFile);
-  EXPECT_TRUE(state.clock.InstallationPath.empty());
-  expectTablesReset(before);
-}
-
-TEST_F(InstallationFile, VersionNineIsAnOldVersion) {
-  std::vector<uint8_t> file = BuildInstallationFile(test::patternedInstallation(kVordane));
-  file[3] = 9;
-  const Installation before = state.installation;
-  EXPECT_EQ(read(file), InstallationFileOutcome::OldVersion);
-  expectOnlyMessage("Old version, use V2.32 or V2.15 for conversion");
-  EXPECT_TRUE(state.clock.InstallationPath.empty());
-  expectTablesReset(before);
+TEST_F(InstallationFile, AnotherMagicOrVersionNineIsRefusedWithTheTablesReset) {
+  const struct {
+    std::size_t offset;
+    uint8_t value;
+    InstallationFileOutcome outcome;
+    const char* message;
+  } cases[] = {{1, '@', InstallationFileOutcome::NotAnInstallationFile, kNoVantrelFile},
+               {3, 9, InstallationFileOutcome::OldVersion, "Old version, use V2.32 or V2.15 for conversion"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    prompts.shown.clear();
+    state.clock.InstallationPath = "house.nbt";
+    read(BuildInstallationFile(test::patternedInstallation(kKestron)));
+    std::vector<uint8_t> file = BuildInstallationFile(test::patternedInstallation(kVordane));
+    file[c.offset] = c.value;
+    const Installation before = state.installation;
+    prompts.shown.clear();
+    EXPECT_EQ(read(file), c.outcome);
+    expectOnlyMessage(c.message);
+    EXPECT_TRUE(state.clock.InstallationPath.empty());
+    expectTablesReset(before);
+  }
 }
 
 TEST_F(InstallationFile, VersionFiftyIsAWrongVersionThatKeepsTheName) {
@@ -182,27 +180,18 @@ TEST_F(InstallationFile, AModelByteAboveFourIsReadAsPelvan) {
   EXPECT_EQ(tablesAsFile(), file);
 }
 
-TEST_F(InstallationFile, ModelOneIsReadWithItsCapacities) {
-  EXPECT_EQ(read(BuildInstallationFile(test::patternedInstallation(kKestron))),
-            InstallationFileOutcome::Loaded);
-  EXPECT_EQ(state.installation.Capacities.MaxInterfaces, 40);
-  EXPECT_EQ(state.installation.Capacities.MaxSensors, 24);
-}
-
-TEST_F(InstallationFile, AnInvalidLanguageOffsetBecomesEnglish) {
-  state.texts.LanguageOffset = 10000;
-  Installation installation = test::patternedInstallation(kVordane);
-  installation.Settings.LanguageOffset = 12345;
-  EXPECT_EQ(read(BuildInstallationFile(installation)), InstallationFileOutcome::Loaded);
-  EXPECT_EQ(state.installation.Settings.LanguageOffset, 0);
-  EXPECT_EQ(state.texts.LanguageOffset, 0);
-}
-
-TEST_F(InstallationFile, TheFilesLanguageBecomesTheActiveLanguage) {
-  Installation installation = test::patternedInstallation(kVordane);
-  installation.Settings.LanguageOffset = 30000;
-  read(BuildInstallationFile(installation));
-  EXPECT_EQ(state.texts.LanguageOffset, 30000);
+TEST_F(InstallationFile, TheFilesLanguageBecomesActiveAndAnInvalidOneEnglish) {
+  const struct {
+    int16_t stored, active;
+  } cases[] = {{30000, 30000}, {12345, 0}};
+  for (const auto& c : cases) {
+    state.texts.LanguageOffset = 10000;
+    Installation installation = test::patternedInstallation(kVordane);
+    installation.Settings.LanguageOffset = c.stored;
+    EXPECT_EQ(read(BuildInstallationFile(installation)), InstallationFileOutcome::Loaded);
+    EXPECT_EQ(state.installation.Settings.LanguageOffset, c.active) << c.stored;
+    EXPECT_EQ(state.texts.LanguageOffset, c.active) << c.stored;
+  }
 }
 
 TEST_F(InstallationFile, MessagesAreInTheLanguageActiveBeforeTheFileSwitchesIt) {

@@ -70,11 +70,6 @@ TEST_F(InstallationTables, ResetGeneralMoodsHoldLevelThreeForEveryOutput) {
   }
 }
 
-TEST_F(InstallationTables, UnitsHave252EntriesOfWhich251AreStored) {
-  EXPECT_EQ(installation.Units.size(), 252u);
-  EXPECT_EQ(kStoredUnits, 251);
-}
-
 TEST_F(InstallationTables, PelvanHoldsFiftyClockLinesAndEighteenSensors) {
   ApplyCentralModel(installation, texts, kPelvan);
   EXPECT_EQ(installation.CentralModel, kPelvan);
@@ -90,18 +85,6 @@ TEST_F(InstallationTables, DramelDiffersFromPelvanOnlyInSensors) {
   EXPECT_EQ(dramel.MaxSensors, 10);
   dramel.MaxSensors = pelvan.MaxSensors;
   EXPECT_EQ(std::memcmp(&dramel, &pelvan, sizeof dramel), 0);
-}
-
-TEST_F(InstallationTables, AModelByteAboveFourIsTakenAsPelvan) {
-  ApplyCentralModel(installation, texts, 7);
-  EXPECT_EQ(installation.CentralModel, kPelvan);
-  EXPECT_EQ(installation.Capacities.MaxClockLines, 50);
-}
-
-TEST_F(InstallationTables, VordaneOutputsFillItsThirtySevenModules) {
-  const ModelCapacities& vordane = capacitiesOf(kVordane);
-  EXPECT_EQ(vordane.MaxRelayOutputs + vordane.MaxDimmerOutputs, 296);
-  EXPECT_EQ(vordane.MaxOutputModules * 8, 296);
 }
 
 TEST_F(InstallationTables, PelvanGetsItsBuiltInInputsInInterfacesOneToFive) {

@@ -28,16 +28,10 @@ class CountingPrompts : public Prompts {
   int count = 0;
 };
 
-// The lengths to cut a version-60 VORDANE file to. Where reading is quick,
-// every length. Under the sanitizers and in debug builds, where a read costs
-// a hundred times more, every distinct kind of cut: the header, the first
-// two and the last record of every table byte by byte (every field and every
-// place inside a field), and both sides of every record boundary.
-std::vector<std::size_t> truncationLengths(std::size_t fileSize) {
-  std::vector<std::size_t> lengths;
-#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
-  for (std::size_t length = 0; length < fileSize; ++length) lengths.push_back(length);
-#else
+// Every distinct kind of cut of a version-60 VORDANE file: the header, the
+// first two and the last record of every table byte by byte (every field and
+// every place inside a field), and both sides of every record boundary.
+std::vector<std::size_t> everyKindOfCut(std::size_t fileSize) {
   struct Region {
     std::size_t records, size;
   };
@@ -45,6 +39,7 @@ std::vector<std::size_t> truncationLengths(std::size_t fileSize) {
                             {10, 58},  {40, 54},  {100, 81}, {10, 112}, {20, 366}, {32, 56},
                             {1, 348},  {1, 152},  {30, 74},  {1, 4},    {10, 84},  {37, 500},
                             {10, 57},  {40, 50},  {256, 50}, {1, 3}};
+  std::vector<std::size_t> lengths;
   for (std::size_t length = 0; length <= 5; ++length) lengths.push_back(length);
   std::size_t start = 5;
   for (const Region& region : regions) {
@@ -60,15 +55,21 @@ std::vector<std::size_t> truncationLengths(std::size_t fileSize) {
   }
   EXPECT_EQ(start, fileSize);
   std::erase_if(lengths, [fileSize](std::size_t length) { return length >= fileSize; });
-#endif
   return lengths;
 }
 
-TEST(TruncatedInstallationFile, EveryTruncationOfAVordaneFileIsNoInstallationFile) {
-  const std::vector<uint8_t> file = fixtures::BuildInstallationFile(test::patternedInstallation(kVordane));
+// Lengths across the whole file at a prime step, which shares no factor with
+// any record size, so the cuts fall at ever other places inside the records.
+std::vector<std::size_t> lengthsInPrimeSteps(std::size_t fileSize) {
+  std::vector<std::size_t> lengths;
+  for (std::size_t length = 0; length < fileSize; length += 97) lengths.push_back(length);
+  return lengths;
+}
+
+void expectEveryCutRefused(const std::vector<uint8_t>& file, const std::vector<std::size_t>& lengths) {
   ProgramState state;
   CountingPrompts prompts;
-  for (std::size_t length : truncationLengths(file.size())) {
+  for (std::size_t length : lengths) {
     state.clock.InstallationPath = "house.nbt";
     prompts.count = 0;
     ReadInstallationBytes(std::span(file.data(), length), state, prompts);
@@ -76,6 +77,16 @@ TEST(TruncatedInstallationFile, EveryTruncationOfAVordaneFileIsNoInstallationFil
     ASSERT_EQ(prompts.last, "No VANTREL file!") << length;
     ASSERT_TRUE(state.clock.InstallationPath.empty()) << length;
   }
+}
+
+TEST(TruncatedInstallationFile, EveryKindOfCutOfAVordaneFileIsNoInstallationFile) {
+  const std::vector<uint8_t> file = fixtures::BuildInstallationFile(test::patternedInstallation(kVordane));
+  expectEveryCutRefused(file, everyKindOfCut(file.size()));
+}
+
+TEST(TruncatedInstallationFile, CutsAcrossTheWholeFileInPrimeStepsAreNoInstallationFile) {
+  const std::vector<uint8_t> file = fixtures::BuildInstallationFile(test::patternedInstallation(kVordane));
+  expectEveryCutRefused(file, lengthsInPrimeSteps(file.size()));
 }
 
 TEST(TruncatedInstallationFile, TheTablesKeepTheRecordsReadCompletely) {
