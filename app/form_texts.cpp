@@ -94,8 +94,8 @@ const std::vector<FormTextRow>& FormTextTable() {
 
 std::string ResolveCaption(const Texts& texts, const CaptionExpression& caption) {
   std::string result = texts.LoadText(caption.first);
-  if (caption.second != 0) result += " " + texts.LoadText(caption.second);
-  if (caption.colon) result += ":";
+  if (caption.second != 0) result.append(" ").append(texts.LoadText(caption.second));
+  if (caption.colon) result += ':';
   return result;
 }
 
