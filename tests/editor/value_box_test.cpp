@@ -39,63 +39,39 @@ class ValueBoxTest : public ::testing::Test {
   bool changed = false;
 };
 
-TEST_F(ValueBoxTest, DimmerBoxShowsTypedPercent) {
-  ValueBox box = typeLevel(2, "50");
-  EXPECT_EQ("50 %", box.Text);
-  EXPECT_EQ(127, box.raw());
-  EXPECT_EQ(2, box.type());
+// What a typed text becomes in a level box of a type: the text shown and the
+// level stored (-1: not checked), the type always kept.
+TEST_F(ValueBoxTest, TypedLevelsAreReadByTheFormatOfTheType) {
+  const struct {
+    uint8_t type;
+    const char* typed;
+    uint8_t before;
+    const char* shown;
+    int raw;
+  } cases[] = {
+      {2, "50", 0, "50 %", 127},
+      {2, "101", 0, "100 %", 255}, {2, "104", 0, "100 %", 255}, {2, "100,4", 0, "100 %", 255},
+      {2, "105", 0, "Uncoupled", 3}, {2, "200", 0, "Uncoupled", 3}, {2, "-5", 0, "Uncoupled", 3},
+      {2, "Uncoupled", 0, "Uncoupled", 3},
+      {2, "12,5", 0, "12 %", -1}, {2, "13.5", 0, "14 %", -1}, {2, "99.5", 0, "100 %", -1},
+      {1, "49", 255, "Off", 0}, {1, "50", 0, "On", 255}, {1, "104.5", 0, "Uncoupled", -1},
+      {1, "uNCOUPLED", 0, "Uncoupled", 3}, {1, "UNCOUPLED  ", 0, "Uncoupled", 3}, {1, "on", 0, "On", -1},
+      {1, "OFF", 255, "Off", -1},
+      {8, "on", 0, "On", -1}, {8, "ON", 0, "On", -1}, {8, "70", 0, "On", 255}, {8, "30", 255, "Off", 0},
+      {55, "up", 0, "Up", -1}, {55, "Down", 255, "Down", -1}, {55, "60", 0, "Up", -1},
+      {51, "200", 0, "200", -1}, {51, "99999999999999999999", 0, "255", -1}, {51, "-7", 0, "0", -1},
+      {2, "bright", 127, "0 %", 0},
+      {1, "", 127, "????", 127}
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.type) + " \"" + c.typed + "\"");
+    ValueBox box = typeLevel(c.type, c.typed, c.before);
+    EXPECT_EQ(c.shown, box.Text);
+    if (c.raw >= 0) EXPECT_EQ(c.raw, box.raw());
+    EXPECT_EQ(c.type, box.type());
+  }
+  typeLevel(2, "50");
   EXPECT_FALSE(changed);
-}
-
-TEST_F(ValueBoxTest, DimmerBoxTakesJustAbove100AsFull) {
-  for (const char* typed : {"101", "104", "100,4"}) {
-    ValueBox box = typeLevel(2, typed);
-    EXPECT_EQ("100 %", box.Text) << typed;
-    EXPECT_EQ(255, box.raw()) << typed;
-  }
-}
-
-TEST_F(ValueBoxTest, DimmerBoxTakesFarAboveOrBelowAsUncoupled) {
-  for (const char* typed : {"105", "200", "-5", "Uncoupled"}) {
-    ValueBox box = typeLevel(2, typed);
-    EXPECT_EQ("Uncoupled", box.Text) << typed;
-    EXPECT_EQ(3, box.raw()) << typed;
-  }
-}
-
-TEST_F(ValueBoxTest, DimmerBoxRoundsHalvesToEven) {
-  EXPECT_EQ("12 %", typeLevel(2, "12,5").Text);
-  EXPECT_EQ("14 %", typeLevel(2, "13.5").Text);
-  EXPECT_EQ("100 %", typeLevel(2, "99.5").Text);
-}
-
-TEST_F(ValueBoxTest, RelayBoxSwitchesAtFiftyPercent) {
-  EXPECT_EQ("Off", typeLevel(1, "49", 255).Text);
-  EXPECT_EQ(0, typeLevel(1, "49", 255).raw());
-  EXPECT_EQ("On", typeLevel(1, "50").Text);
-  EXPECT_EQ(255, typeLevel(1, "50").raw());
-  EXPECT_EQ("Uncoupled", typeLevel(1, "104.5").Text);
-}
-
-TEST_F(ValueBoxTest, WordsCountInAnyLetterCase) {
-  EXPECT_EQ("Uncoupled", typeLevel(1, "uNCOUPLED").Text);
-  EXPECT_EQ(3, typeLevel(1, "UNCOUPLED  ").raw());
-  EXPECT_EQ("On", typeLevel(1, "on").Text);
-  EXPECT_EQ("Off", typeLevel(1, "OFF", 255).Text);
-}
-
-TEST_F(ValueBoxTest, LocalMoodBoxReadsOnOffAndPercent) {
-  EXPECT_EQ("On", typeLevel(8, "on").Text);
-  EXPECT_EQ("On", typeLevel(8, "ON").Text);
-  EXPECT_EQ(255, typeLevel(8, "70").raw());
-  EXPECT_EQ("Off", typeLevel(8, "30", 255).Text);
-  EXPECT_EQ(0, typeLevel(8, "30", 255).raw());
-}
-
-TEST_F(ValueBoxTest, MotorBoxReadsUpAndDown) {
-  EXPECT_EQ("Up", typeLevel(55, "up").Text);
-  EXPECT_EQ("Down", typeLevel(55, "Down", 255).Text);
-  EXPECT_EQ("Up", typeLevel(55, "60").Text);
 }
 
 TEST_F(ValueBoxTest, ButtonSimulationIsLimitedToButtonsOneToEight) {
@@ -124,13 +100,6 @@ TEST_F(ValueBoxTest, EmptyTextKeepsTheLevelButAppliesTheLimits) {
   EXPECT_EQ(8, high.raw());
   EXPECT_EQ("1", typeLevel(52, "  ", 0).Text);
   EXPECT_TRUE(changed);
-}
-
-TEST_F(ValueBoxTest, DimmerLevelMovedToARelayShowsQuestionMarksAndKeepsIt) {
-  ValueBox box = typeLevel(1, "", 127);
-  EXPECT_EQ("????", box.Text);
-  EXPECT_EQ(127, box.raw());
-  EXPECT_EQ(1, box.type());
 }
 
 TEST_F(ValueBoxTest, RepeatCountIsLimitedAndEmptyKeepsTheCount) {
@@ -177,46 +146,33 @@ TEST_F(ValueBoxTest, LevelAboveAByteNeverSpillsIntoTheType) {
   EXPECT_EQ(255, box.raw());
 }
 
-TEST_F(ValueBoxTest, RelayStepsBetweenOffAndOn) {
-  EXPECT_EQ("Off", stepLevel(1, 255, false).Text);
-  EXPECT_EQ(0, stepLevel(1, 0, false).raw());
-  EXPECT_EQ("On", stepLevel(1, 0, true).Text);
-  EXPECT_EQ(255, stepLevel(1, 255, true).raw());
-}
-
-TEST_F(ValueBoxTest, UncoupledStepsToFullEitherWay) {
-  for (uint8_t type : {1, 2}) {
-    EXPECT_EQ(255, stepLevel(type, 3, false).raw()) << int(type);
-    EXPECT_EQ(255, stepLevel(type, 3, true).raw()) << int(type);
+// One step up or down from a stored level: the text shown and the level
+// stored (nullptr / -1: not checked).
+TEST_F(ValueBoxTest, StepsFollowTheFormatOfTheTypeWithinTheLimits) {
+  const struct {
+    uint8_t type, raw;
+    bool up;
+    int max;
+    const char* shown;
+    int stored;
+  } cases[] = {
+      {1, 255, false, 100, "Off", -1}, {1, 0, false, 100, nullptr, 0}, {1, 0, true, 100, "On", -1},
+      {1, 255, true, 100, nullptr, 255},
+      {1, 3, false, 100, nullptr, 255}, {1, 3, true, 100, nullptr, 255}, {2, 3, false, 100, nullptr, 255},
+      {2, 3, true, 100, nullptr, 255},
+      {2, 127, true, 100, "55 %", -1}, {2, 127, false, 100, "45 %", -1}, {2, 7, false, 100, "0 %", -1},
+      {2, 252, true, 100, "100 %", -1}, {2, 255, true, 100, "100 %", -1},
+      {2, 255, true, 105, "Uncoupled", -1}, {1, 255, true, 105, "Uncoupled", -1},
+      {51, 10, true, 100, "11", -1}, {51, 0, false, 100, "0", -1}, {51, 255, true, 100, "255", -1},
+      {52, 1, false, 100, "1", -1}, {52, 8, true, 100, "8", -1}, {52, 5, true, 100, "6", -1},
+      {8, 255, false, 100, nullptr, 0}, {8, 0, true, 100, nullptr, 255}, {8, 0, false, 100, nullptr, 0}
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.type) + " from " + std::to_string(c.raw) + (c.up ? " up" : " down"));
+    ValueBox box = stepLevel(c.type, c.raw, c.up, c.max);
+    if (c.shown) EXPECT_EQ(c.shown, box.Text);
+    if (c.stored >= 0) EXPECT_EQ(c.stored, box.raw());
   }
-}
-
-TEST_F(ValueBoxTest, DimmerStepsByFivePercentWithinTheLimits) {
-  EXPECT_EQ("55 %", stepLevel(2, 127, true).Text);
-  EXPECT_EQ("45 %", stepLevel(2, 127, false).Text);
-  EXPECT_EQ("0 %", stepLevel(2, 7, false).Text);
-  EXPECT_EQ("100 %", stepLevel(2, 252, true).Text);
-  EXPECT_EQ("100 %", stepLevel(2, 255, true).Text);
-}
-
-TEST_F(ValueBoxTest, StepsReachUncoupledOnlyWhenTheMaxAllowsIt) {
-  EXPECT_EQ("Uncoupled", stepLevel(2, 255, true, 105).Text);
-  EXPECT_EQ("Uncoupled", stepLevel(1, 255, true, 105).Text);
-}
-
-TEST_F(ValueBoxTest, BuzzerAndButtonStepByOne) {
-  EXPECT_EQ("11", stepLevel(51, 10, true).Text);
-  EXPECT_EQ("0", stepLevel(51, 0, false).Text);
-  EXPECT_EQ("255", stepLevel(51, 255, true).Text);
-  EXPECT_EQ("1", stepLevel(52, 1, false).Text);
-  EXPECT_EQ("8", stepLevel(52, 8, true).Text);
-  EXPECT_EQ("6", stepLevel(52, 5, true).Text);
-}
-
-TEST_F(ValueBoxTest, OtherLevelsStepBetweenOffAndOn) {
-  EXPECT_EQ(0, stepLevel(8, 255, false).raw());
-  EXPECT_EQ(255, stepLevel(8, 0, true).raw());
-  EXPECT_EQ(0, stepLevel(8, 0, false).raw());
 }
 
 TEST_F(ValueBoxTest, RepeatCountStepsByOneWithinOneToHundred) {
