@@ -38,25 +38,21 @@ TEST_F(SettingsFile, AMissingFileGivesTheDefaultsAndAsksForTheLanguage) {
   EXPECT_EQ(startDirectory, std::filesystem::current_path());
 }
 
-TEST(LanguageSetting, ATenthOfTheOffsetIsAccepted) {
-  EXPECT_EQ(30000, LanguageFromSetting("3000").offset);
-  EXPECT_FALSE(LanguageFromSetting("3000").dialogNeeded);
-  EXPECT_EQ(30000, LanguageFromSetting("30000").offset);
-  EXPECT_EQ(20000, LanguageFromSetting("2000").offset);
-  EXPECT_EQ(0, LanguageFromSetting("0").offset);
-  EXPECT_FALSE(LanguageFromSetting("0").dialogNeeded);
-}
-
-TEST(LanguageSetting, TextThatIsNotANumberCountsAsZeroWhichIsEnglish) {
-  EXPECT_EQ(0, LanguageFromSetting("abc").offset);
-  EXPECT_FALSE(LanguageFromSetting("").dialogNeeded);
-}
-
-TEST(LanguageSetting, AnInvalidValueGivesDutchAndTheDialog) {
-  for (const char* value : {"7", "10", "70000", "12345", "99999999999999"}) {
-    LanguageChoice choice = LanguageFromSetting(value);
-    EXPECT_EQ(10000, choice.offset) << value;
-    EXPECT_TRUE(choice.dialogNeeded) << value;
+// A tenth of the offset is accepted, text that is no number is English, an
+// invalid value gives Dutch and the language dialog.
+TEST(LanguageSetting, IsReadAsOffsetOrTenthOfItElseDutchWithTheDialog) {
+  const struct {
+    const char* value;
+    int offset;
+    bool dialog;
+  } cases[] = {{"3000", 30000, false}, {"30000", 30000, false}, {"2000", 20000, false},
+               {"0", 0, false},        {"abc", 0, false},       {"", 0, false},
+               {"7", 10000, true},     {"10", 10000, true},     {"70000", 10000, true},
+               {"12345", 10000, true}, {"99999999999999", 10000, true}};
+  for (const auto& c : cases) {
+    const LanguageChoice choice = LanguageFromSetting(c.value);
+    EXPECT_EQ(c.offset, choice.offset) << c.value;
+    EXPECT_EQ(c.dialog, choice.dialogNeeded) << c.value;
   }
 }
 

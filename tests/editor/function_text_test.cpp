@@ -13,11 +13,6 @@ class FunctionTextTest : public test::CatalogueTest {
   }
 };
 
-TEST_F(FunctionTextTest, RelayInTheEditorsStyleIsNumberAndName) {
-  addModule(0, 111, 0).Outputs[4].Name.assign("Kitchen");
-  EXPECT_EQ(" 05 Kitchen", text(1, 5));
-}
-
 TEST_F(FunctionTextTest, NamesFromTheFileAreShownInUtf8) {
   installation.AudioZones[0].Name.assign("S\xE9jour");
   addModule(0, 111, 0).Outputs[0].Name.assign("K\xFC" "che");
@@ -27,37 +22,29 @@ TEST_F(FunctionTextTest, NamesFromTheFileAreShownInUtf8) {
   EXPECT_EQ(0u, TouchPanelText(texts, installation, 1, kNumberAndName, false).find("I 01 Entr\xC3\xA9" "e "));
 }
 
-TEST_F(FunctionTextTest, EachStyleShowsItsParts) {
+TEST_F(FunctionTextTest, EachStyleShowsItsPartsWithTabsWhereItAllowsThem) {
   installation.LocalMoods[7].Name.assign("Evening");
   EXPECT_EQ("Evening", text(8, 7, kNameOnly));
   EXPECT_EQ("LMD Evening", text(8, 7, kCodeAndName));
   EXPECT_EQ(" 07 Evening", text(8, 7, kNumberAndName));
   EXPECT_EQ("LMD  07 Evening", text(8, 7, kCodeNumberAndName));
-}
-
-TEST_F(FunctionTextTest, TabsSeparateOnlyWhereTheStyleAllowsThem) {
-  installation.LocalMoods[7].Name.assign("Evening");
   EXPECT_EQ("LMD\tEvening", text(8, 7, kCodeAndName, true));
   EXPECT_EQ(" 07\tEvening", text(8, 7, kNumberAndName, true));
   EXPECT_EQ("LMD  07\tEvening", text(8, 7, kCodeNumberAndName, true));
 }
 
-TEST_F(FunctionTextTest, NumbersHaveTwoDigitsRightAlignedInThree) {
+TEST_F(FunctionTextTest, NumberAndNameStyleShowsTwoDigitsRightAlignedInThree) {
+  addModule(0, 111, 0).Outputs[4].Name.assign("Kitchen");
   installation.LocalMoods[99].Name.assign("Late");
+  installation.Sensors[0].Name.assign("Attic");
+  EXPECT_EQ(" 05 Kitchen", text(1, 5));
   EXPECT_EQ(" 99 Late", text(8, 99));
+  EXPECT_EQ(" 01 Attic", text(20, 0));
+  EXPECT_EQ(" 12", text(5, 12));
+  EXPECT_EQ("", text(5, 12, kNameOnly));
   EXPECT_EQ("123", FormatNumber00(123, 3));
   EXPECT_EQ(" 00", FormatNumber00(0, 3));
   EXPECT_EQ("-01", FormatNumber00(-1, 3));
-}
-
-TEST_F(FunctionTextTest, SensorNumbersCountFromOne) {
-  installation.Sensors[0].Name.assign("Attic");
-  EXPECT_EQ(" 01 Attic", text(20, 0));
-}
-
-TEST_F(FunctionTextTest, BlankNameLeavesOnlyTheNumber) {
-  EXPECT_EQ(" 12", text(5, 12));
-  EXPECT_EQ("", text(5, 12, kNameOnly));
 }
 
 TEST_F(FunctionTextTest, TypeZeroIsNoneInEveryStyle) {

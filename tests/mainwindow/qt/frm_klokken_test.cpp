@@ -290,15 +290,6 @@ class FrmKlokkenTest : public QObject {
     QCOMPARE(program.state.SelectedClockLine, 10);
   }
 
-  void aClickBesideEveryLineSelectsNothing() {
-    Program program;
-    program.state.clock.ClockTable[0] = lineAt(kContinueTable, 8, 0);
-    program.window->ScrWeeks_Change();
-    QTest::mouseClick(program.window->weekArea(), Qt::LeftButton, {}, QPoint(186, 40));
-    QCOMPARE(program.state.SelectedClockLine, 0);
-    QCOMPARE(program.window->selectionPanel()->tabs()->count(), 0);
-  }
-
   void draggingALineToTheFarRightGives2359OfThatRowsDay() {
     Program program;
     program.state.clock.ClockTable[0] = lineAt(kContinueTable, 8, 0);
