@@ -25,16 +25,13 @@ class DemoInstallation : public ::testing::Test {
   const Installation& house() const { return state.installation; }
 };
 
-TEST_F(DemoInstallation, IsAVersion60VordaneFileThatReadsWithoutAMessage) {
+TEST_F(DemoInstallation, IsAVersion60VordaneFileInEnglishThatReadsWithoutAMessage) {
   EXPECT_EQ(file[3], 60);
   EXPECT_EQ(file[4], kVordane);
   EXPECT_EQ(outcome, InstallationFileOutcome::Loaded);
   EXPECT_TRUE(prompts.shown.empty());
   // Nothing is lost on the way: every audio zone and sensor is on a button.
   EXPECT_EQ(fixtures::BuildInstallationFile(house()), file);
-}
-
-TEST_F(DemoInstallation, WorksMondayToFridayInEnglish) {
   EXPECT_EQ(house().Settings.Workdays, (std::array<uint8_t, 7>{1, 1, 1, 1, 1, 0, 0}));
   EXPECT_EQ(house().Settings.LanguageOffset, 0);
 }

@@ -136,15 +136,6 @@ class KlokControlTest : public QObject {
     QCOMPARE(control.property("Enabled").toBool(), false);
   }
 
-  void theDefaultsAreThoseOfTheDesign() {
-    KlokControl control;
-    QCOMPARE(control.ClkIndex(), 0);
-    QCOMPARE(control.ClkCount(), 0);
-    QCOMPARE(control.BackStyle(), 0);
-    QCOMPARE(control.BorderStyle(), 0);
-    QVERIFY(control.Enabled());
-  }
-
   void mouseEventsArriveInClockAreaCoordinates() {
     QWidget area;
     area.resize(520, 504);
