@@ -27,12 +27,6 @@ ClockFileContent sampleContent() {
   return content;
 }
 
-TEST(ClockFileLayout, OffsetsAddUpToThirteenHundredAndEightBytes) {
-  EXPECT_EQ(5u, kClockLinesOffset);
-  EXPECT_EQ(1305u, kClockTrailerOffset);
-  EXPECT_EQ(1308u, kClockFileSize);
-}
-
 TEST(ClockFileWriting, AnEmptyNewTableGivesMagicFormatModelZeroLinesAndTrailer) {
   ClockFileContent content;
   content.model = 2;
