@@ -65,14 +65,10 @@ TEST_F(ClockCommands, AskToSaveNamesTheFileWithYesNoCancelAndTheQuestionIcon) {
   EXPECT_EQ(MessageIcon::Question, question.icon);
 }
 
-TEST_F(ClockCommands, NothingIsAskedWhenTheTableHasNoChanges) {
+TEST_F(ClockCommands, TheCallerGoesOnUnchangedOrAfterNoOrASavingYes) {
   EXPECT_TRUE(SaveChangesFirst(context));
-  EXPECT_TRUE(prompts.shown.empty());
-}
-
-TEST_F(ClockCommands, CancelOrAFailedSaveKeepsTheCallerFromGoingOn) {
+  EXPECT_TRUE(prompts.shown.empty());  // nothing asked without changes
   addLine(0, 1);
-  state.clock.ClockFileName = "";
   prompts.answers = {Answer::Cancel};
   EXPECT_FALSE(SaveChangesFirst(context));
   prompts.answers = {Answer::Yes};  // then the save-as dialog is cancelled
@@ -80,10 +76,6 @@ TEST_F(ClockCommands, CancelOrAFailedSaveKeepsTheCallerFromGoingOn) {
   EXPECT_TRUE(state.clock.ClocksChanged);
   prompts.answers = {Answer::No};
   EXPECT_TRUE(SaveChangesFirst(context));
-}
-
-TEST_F(ClockCommands, YesSavesAndLetsTheCallerGoOn) {
-  addLine(0, 1);
   state.clock.ClockFileName = dir.path("house.clk");
   prompts.answers = {Answer::Yes};
   EXPECT_TRUE(SaveChangesFirst(context));

@@ -96,7 +96,8 @@ TEST_F(FunctionCatalogueTest, SensorsBeyondTheModelsCapacityAreNotListed) {
   EXPECT_TRUE(list(kSensorListCode).Entries.empty());
 }
 
-TEST_F(FunctionCatalogueTest, AudioZoneListsItsEighteenCommandsInOrder) {
+TEST_F(FunctionCatalogueTest, ANamedAudioZoneListsItsEighteenCommandsInOrder) {
+  EXPECT_TRUE(list(kAudioListCode).Entries.empty());
   installation.AudioZones[3].Name.assign("Living");
   ItemList audio = list(kAudioListCode);
   std::vector<int> types;
@@ -116,10 +117,6 @@ TEST_F(FunctionCatalogueTest, LowDetailAudioLeavesOutTheSourceCommands) {
   EXPECT_EQ(32 * 256 + 1, audio.Entries[1].ItemData);
 }
 
-TEST_F(FunctionCatalogueTest, BlankZonesListNothing) {
-  EXPECT_TRUE(list(kAudioListCode).Entries.empty());
-}
-
 TEST_F(FunctionCatalogueTest, ClockFunctionsListTheSixRegimes) {
   ItemList regimes = list(14);
   ASSERT_THAT(codesOf(regimes), ElementsAre(14 * 256, 14 * 256 + 1, 14 * 256 + 2, 14 * 256 + 3,
@@ -132,25 +129,20 @@ TEST_F(FunctionCatalogueTest, ServiceListsTheTwoNoActionFunctions) {
               ElementsAre(" 00 No-Action Reset Timer", " 01 No-Action Control ON/OFF"));
 }
 
-TEST_F(FunctionCatalogueTest, NamedFunctionsAreListedFromNumberZero) {
+// Each numbered type lists the named entries of its own table, from number 0.
+TEST_F(FunctionCatalogueTest, EveryNumberedTypeListsTheNamedEntriesOfItsOwnTable) {
   installation.LocalMoods[0].Name.assign("Morning");
   installation.LocalMoods[42].Name.assign("Dinner");
   installation.LocalMoods[99].Name.assign("Night");
-  EXPECT_THAT(codesOf(list(8)), ElementsAre(8 * 256, 8 * 256 + 42, 8 * 256 + 99));
-}
-
-TEST_F(FunctionCatalogueTest, TimedFunctionWithABlankNameIsNotListed) {
   installation.TimedFunctions[11].Name.assign("Stairs");
-  EXPECT_THAT(textsOf(list(5)), ElementsAre(" 11 Stairs"));
-}
-
-TEST_F(FunctionCatalogueTest, EveryNumberedTypeReadsItsOwnTable) {
   installation.ProcessFunctions[1].Name.assign("Watch");
   installation.IfThenElseFunctions[2].Name.assign("Choose");
   installation.TimedLocalMoods[3].Name.assign("Wake");
   installation.GeneralMoods[4].Name.assign("Away");
   installation.Flags[5].Name.assign("Holiday");
   installation.Messages[6].Name.assign("Door");
+  EXPECT_THAT(codesOf(list(8)), ElementsAre(8 * 256, 8 * 256 + 42, 8 * 256 + 99));
+  EXPECT_THAT(textsOf(list(5)), ElementsAre(" 11 Stairs"));
   EXPECT_THAT(codesOf(list(3)), ElementsAre(3 * 256 + 1));
   EXPECT_THAT(codesOf(list(4)), ElementsAre(4 * 256 + 2));
   EXPECT_THAT(codesOf(list(9)), ElementsAre(9 * 256 + 3));
