@@ -80,19 +80,15 @@ TEST_F(LineCommands, WithoutAnInstallationTheUserIsToldToReadOneFirst) {
                                  "Geen VANTREL '.NBT' bestand ingeladen, u dient dit eerst te doen!"});
 }
 
-TEST_F(LineCommands, CancellingTheEditorFreesTheNewLineButCountsAsAChange) {
-  const int line = *StartNewClockLine(state, clock, prompts, kWorkdayTable);
-  EXPECT_FALSE(FinishNewClockLine(state, line, false));
-  EXPECT_FALSE(state.clock.ClockTable[static_cast<size_t>(line)].inUse());
-  EXPECT_EQ(state.SelectedClockLine, 0);
-  EXPECT_TRUE(state.clock.ClocksChanged);
-}
-
-TEST_F(LineCommands, ConfirmingTheEditorKeepsTheLine) {
-  const int line = *StartNewClockLine(state, clock, prompts, kWorkdayTable);
-  EXPECT_TRUE(FinishNewClockLine(state, line, true));
-  EXPECT_EQ(state.SelectedClockLine, line + 1);
-  EXPECT_TRUE(state.clock.ClocksChanged);
+TEST_F(LineCommands, TheEditorsCancelFreesTheNewLineAndItsOkKeepsItBothAChange) {
+  for (bool accepted : {false, true}) {
+    state.clock.ClocksChanged = false;
+    const int line = *StartNewClockLine(state, clock, prompts, kWorkdayTable);
+    EXPECT_EQ(FinishNewClockLine(state, line, accepted), accepted);
+    EXPECT_EQ(state.clock.ClockTable[static_cast<size_t>(line)].inUse(), accepted);
+    EXPECT_EQ(state.SelectedClockLine, accepted ? line + 1 : 0);
+    EXPECT_TRUE(state.clock.ClocksChanged);
+  }
 }
 
 CatalogueTexts FixedCatalogue() {
@@ -104,7 +100,7 @@ CatalogueTexts FixedCatalogue() {
   return texts;
 }
 
-TEST_F(LineCommands, DeletingAsksWithTheFunctionAndLevelAndNoAsDefault) {
+TEST_F(LineCommands, DeletingAsksWithTheFunctionAndLevelNoKeepsTheLineAndYesFreesIt) {
   state.clock.ClockTable[4] = ClockLine{.FunctionHigh = 1, .FunctionLow = 7, .Level = 0};
   state.SelectedClockLine = 5;
   prompts.answers = {Answer::No};
@@ -118,11 +114,6 @@ TEST_F(LineCommands, DeletingAsksWithTheFunctionAndLevelAndNoAsDefault) {
   EXPECT_EQ(question.icon, MessageIcon::None);
   EXPECT_TRUE(state.clock.ClockTable[4].inUse());
   EXPECT_FALSE(state.clock.ClocksChanged);
-}
-
-TEST_F(LineCommands, YesFreesTheLineAndMarksTheTableChanged) {
-  state.clock.ClockTable[4] = ClockLine{.FunctionHigh = 1, .FunctionLow = 7, .Level = 255};
-  state.SelectedClockLine = 5;
   prompts.answers = {Answer::Yes};
   EXPECT_TRUE(DeleteSelectedLine(state, prompts, FixedCatalogue()));
   EXPECT_FALSE(state.clock.ClockTable[4].inUse());
@@ -145,12 +136,6 @@ TEST_F(LineCommands, DeletingWithNothingSelectedAsksNothing) {
   EXPECT_FALSE(DeleteSelectedLine(state, prompts, FixedCatalogue()));
   EXPECT_TRUE(prompts.shown.empty());
   EXPECT_TRUE(state.clock.ClockTable[0].inUse());
-}
-
-TEST(MainWindowTexts, TheCaptionIsTheProgramTitleAndTheClockFileName) {
-  ClockState clock;
-  clock.ClockFileName = "demo.clk";
-  EXPECT_EQ(MainWindowCaption(clock), "Ordalis - demo.clk");
 }
 
 TEST(MainWindowTexts, TheInstallationLabelShowsTheFileNamePartOnly) {
