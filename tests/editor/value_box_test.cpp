@@ -67,7 +67,9 @@ TEST_F(ValueBoxTest, TypedLevelsAreReadByTheFormatOfTheType) {
     SCOPED_TRACE(std::to_string(c.type) + " \"" + c.typed + "\"");
     ValueBox box = typeLevel(c.type, c.typed, c.before);
     EXPECT_EQ(c.shown, box.Text);
-    if (c.raw >= 0) EXPECT_EQ(c.raw, box.raw());
+    if (c.raw >= 0) {
+      EXPECT_EQ(c.raw, box.raw());
+    }
     EXPECT_EQ(c.type, box.type());
   }
   typeLevel(2, "50");
@@ -170,8 +172,12 @@ TEST_F(ValueBoxTest, StepsFollowTheFormatOfTheTypeWithinTheLimits) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.type) + " from " + std::to_string(c.raw) + (c.up ? " up" : " down"));
     ValueBox box = stepLevel(c.type, c.raw, c.up, c.max);
-    if (c.shown) EXPECT_EQ(c.shown, box.Text);
-    if (c.stored >= 0) EXPECT_EQ(c.stored, box.raw());
+    if (c.shown) {
+      EXPECT_EQ(c.shown, box.Text);
+    }
+    if (c.stored >= 0) {
+      EXPECT_EQ(c.stored, box.raw());
+    }
   }
 }
 

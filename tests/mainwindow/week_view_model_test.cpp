@@ -67,7 +67,7 @@ TEST_F(WeekView, MainControlStandsAtTheMomentOfItsLine) {
   EXPECT_EQ(0, VisiblePoolCount());
 }
 
-TEST_F(WeekView, TwoLinesOnOneSpotBothShowCountTwoAndThreeShowThree) {
+TEST_F(WeekView, LinesOnOneSpotShowTheirCountAndOneDraggedAwayLowersIt) {
   Put(0, {.year = 2025, .month = 3, .day = 11, .hour = 8});
   Put(1, {.year = 2025, .month = 3, .day = 11, .hour = 8});
   model.Repaint();
@@ -78,6 +78,11 @@ TEST_F(WeekView, TwoLinesOnOneSpotBothShowCountTwoAndThreeShowThree) {
   EXPECT_EQ(3, model.Control(0).ClkCount);
   ASSERT_EQ(1u, VisiblePoolOf(2).size());
   EXPECT_EQ(3, model.Control(VisiblePoolOf(2)[0]).ClkCount);
+  // A control dragged away lowers the count of those left behind.
+  model.MouseDown(week::TimeX(8, 0), week::ReferenceY(1), MouseButton::Left);
+  model.MouseMove(week::TimeX(10, 0), week::ReferenceY(1), true);
+  EXPECT_EQ(1, model.Control(0).ClkCount);
+  EXPECT_EQ(2, model.Control(1).ClkCount);
 }
 
 TEST_F(WeekView, OccurrencesTakePoolControlsInOrderAcrossLines) {
@@ -247,16 +252,6 @@ TEST_F(WeekView, DraggedWorkdayLineChangesOnlyItsTime) {
   EXPECT_EQ(At(2025, 3, 9, 18, 45), LineMoment(Line(0)));
   EXPECT_EQ(week::ControlLeft(18, 45), model.Control(VisiblePoolOf(0)[0]).left);
   EXPECT_EQ(week::ControlTop(0), model.Control(VisiblePoolOf(0)[0]).top);
-}
-
-TEST_F(WeekView, ControlLeavingASpotLowersTheCountOfThoseLeftBehind) {
-  Put(0, {.year = 2025, .month = 3, .day = 11, .hour = 8});
-  Put(1, {.year = 2025, .month = 3, .day = 11, .hour = 8});
-  model.Repaint();
-  model.MouseDown(week::TimeX(8, 0), week::ReferenceY(1), MouseButton::Left);
-  model.MouseMove(week::TimeX(10, 0), week::ReferenceY(1), true);
-  EXPECT_EQ(1, model.Control(0).ClkCount);
-  EXPECT_EQ(1, model.Control(1).ClkCount);
 }
 
 TEST_F(WeekView, OtherModesPlaceTheMainControlOnly) {
