@@ -4,6 +4,7 @@
 #include <QStatusBar>
 
 #include "app/settings_file.h"
+#include "comm/qt/frm_com.h"
 #include "comm/qt/halveron.h"
 #include "comm/qt/online_test.h"
 #include "comm/qt/qt_serial_link.h"
@@ -22,6 +23,15 @@ void InstallCommunication(FrmKlokken& window, ProgramState& state, Prompts& prom
                                     hvOcx);
   onLineTest->setObjectName("OnLineTest");
   window.setOnlineTest([onLineTest] { onLineTest->CmdTest_Click(); });
+
+  window.setCommunicationDialog([&window, &state, &prompts, portDevice](char mode) {
+    SystemClock transferClock;
+    FrmCom dialog(state, prompts, transferClock, [] { return std::make_unique<QtSerialLink>(); }, portDevice,
+                  &window);
+    dialog.Action = QString(QChar(mode));
+    dialog.exec();
+    window.RefreshDayIcons();  // a whole-image receive brings new workdays
+  });
 }
 
 }  // namespace ordalis

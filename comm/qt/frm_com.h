@@ -1,0 +1,120 @@
+// FrmCom, the communication dialog: the port and baud rate, the modem
+// settings for dial-up and call-back, the option to set the central's clock,
+// and the three actions: the send button (cmdSendOK: transmit the clock
+// table with Action "T", receive it with "R"), the whole-image receive
+// (CmdRcv, "Ophalen") and programming the central's modem (CmdPrgModem).
+//
+// A transfer runs on a TransferWorker thread on a copy of the program state;
+// the dialog shows its progress and takes the copy's changes back when it
+// ends. While it runs, cmdSendOK is disabled and Cancel, Escape or the close
+// box only ask it to stop (StopComm).
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <functional>
+#include <memory>
+
+#include "app/program_state.h"
+#include "app/prompts.h"
+#include "comm/com_dialog_fields.h"
+#include "comm/qt/transfer_worker.h"
+
+namespace ordalis {
+
+class FrmCom : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The device of port number n ("COMn").
+  using PortDevice = std::function<std::string(int port)>;
+
+  // state, prompts and clock must outlive the dialog; `makeLink` makes the
+  // port of each transfer (on the transfer's thread).
+  FrmCom(ProgramState& state, Prompts& prompts, Clock& clock, TransferWorker::LinkFactory makeLink,
+         PortDevice portDevice, QWidget* parent = nullptr);
+  // Stops a running transfer and waits for it.
+  ~FrmCom() override;
+
+  // "R" receives the clock table, "T" transmits it.
+  QString Action = "T";
+  // Set to ask a running transfer to stop.
+  std::atomic<bool> StopComm{false};
+
+  bool transferRunning() const { return m_worker->running(); }
+  // The fields as the controls hold them now.
+  ComDialogFields fields() const;
+
+  // Controls by their names, for the main window and tests.
+  QComboBox* cboPort = nullptr;
+  QComboBox* cboBaudrate = nullptr;
+  QCheckBox* ChkModem = nullptr;
+  QGroupBox* FraModem = nullptr;
+  QLabel* LblModem = nullptr;
+  QComboBox* CboModem = nullptr;
+  QLabel* LblInitString = nullptr;
+  QLineEdit* TxtInitString = nullptr;
+  QLabel* LblTelNr = nullptr;
+  QLineEdit* TxttelNr = nullptr;
+  QCheckBox* ChkCallBack = nullptr;
+  QLabel* LblCallBack = nullptr;
+  QLineEdit* TxtCallBack = nullptr;
+  QPushButton* CmdPrgModem = nullptr;
+  QCheckBox* ChkTimeSet = nullptr;
+  QPushButton* cmdSendOK = nullptr;
+  QPushButton* cmdSendCancel = nullptr;
+  QPushButton* CmdRcv = nullptr;
+  QLabel* lblProgress = nullptr;
+  QProgressBar* PanProgress = nullptr;
+
+ public slots:
+  void cboPort_Click();
+  void cboBaudrate_Click();
+  void ChkModem_Click();
+  void CboModem_Click();
+  void ChkCallBack_Click();
+  void cmdSendOK_Click();
+  void cmdSendCancel_Click();
+  void CmdRcv_Click();
+  void CmdPrgModem_Click();
+  // Escape: closes, or stops a running transfer.
+  void reject() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  enum class Job { Send, ReceiveAll, ProgramModem };
+
+  void createControls();
+  QGroupBox* createPortFrame();
+  QGroupBox* createModemFrame();
+  QLayout* createButtons();
+  void connectControls();
+  void Form_Load();
+  void SetFormTexts();
+  void showProgress(int percent);
+  // Disables the actions and settings while a job runs, enables them after.
+  void setRunning(bool running);
+  void startJob(Job job, TransferWorker::Job work);
+  void jobEnded(int result);
+
+  ProgramState& m_state;
+  Prompts& m_prompts;
+  PortDevice m_portDevice;
+  TransferWorker* m_worker;
+  // The copy of the program state that the running job works on.
+  std::shared_ptr<ProgramState> m_working;
+  Job m_job = Job::Send;
+  bool m_retryCaption = false;
+  QGroupBox* m_fraCom = nullptr;
+};
+
+}  // namespace ordalis

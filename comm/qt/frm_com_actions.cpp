@@ -1,0 +1,128 @@
+// The communication dialog's actions: the send button, the whole-image
+// receive, programming the central's modem, Cancel and closing, and the
+// progress display. Each action runs as a job on the transfer worker.
+#include <QApplication>
+#include <QCloseEvent>
+
+#include "comm/qt/frm_com.h"
+
+namespace ordalis {
+
+namespace {
+
+constexpr int kOkText = 30;
+constexpr int kRetryText = 38;
+constexpr int kCreatingTablesText = 670;
+
+QString qt(const std::string& text) { return QString::fromStdString(text); }
+
+// A job's working copy must not report missing texts from its thread.
+std::shared_ptr<ProgramState> workingCopy(const ProgramState& state) {
+  auto copy = std::make_shared<ProgramState>(state);
+  copy->texts.reportMissing = nullptr;
+  return copy;
+}
+
+}  // namespace
+
+void FrmCom::cmdSendOK_Click() {
+  if (transferRunning()) return;
+  const ComDialogFields current = fields();
+  const TransferChoices choices = ChoicesFromFields(current, m_state, m_portDevice(current.port));
+  const SendAction action = Action == "R" ? SendAction::Receive : SendAction::Transmit;
+  m_working = workingCopy(m_state);
+  startJob(Job::Send, [working = m_working, choices, action](CommSession& session, Prompts& prompts) {
+    return RunSendButton(*working, session, choices, TransferUser{prompts, working->texts}, action).result;
+  });
+}
+
+void FrmCom::CmdRcv_Click() {
+  if (transferRunning()) return;
+  const ComDialogFields current = fields();
+  const TransferTarget target = ChoicesFromFields(current, m_state, m_portDevice(current.port)).target;
+  lblProgress->setText(qt(ProgressCaption(m_state.texts, kCreatingTablesText)));
+  PanProgress->setValue(0);
+  m_working = workingCopy(m_state);
+  startJob(Job::ReceiveAll, [working = m_working, target](CommSession& session, Prompts& prompts) {
+    return ReceiveWholeImage(*working, session, target, TransferUser{prompts, working->texts}).result;
+  });
+}
+
+void FrmCom::CmdPrgModem_Click() {
+  if (transferRunning()) return;
+  const ComDialogFields current = fields();
+  const ModemProgramming request = ModemProgrammingFromFields(current, m_portDevice(current.port));
+  m_working = workingCopy(m_state);
+  startJob(Job::ProgramModem, [working = m_working, request](CommSession& session, Prompts& prompts) {
+    return ProgramModem(session, request, prompts, working->texts) ? transfer::kOk
+                                                                   : transfer::kCommunicationProblem;
+  });
+}
+
+void FrmCom::startJob(Job job, TransferWorker::Job work) {
+  m_job = job;
+  setRunning(true);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  m_worker->start(std::move(work));
+}
+
+void FrmCom::setRunning(bool running) {
+  for (QWidget* control : std::initializer_list<QWidget*>{cmdSendOK, CmdRcv, CmdPrgModem, m_fraCom, ChkModem,
+                                                          FraModem, ChkTimeSet})
+    control->setEnabled(!running);
+  if (!running) ChkModem_Click();  // the modem controls follow their rules again
+  cmdSendCancel->setDefault(running);
+  cmdSendOK->setDefault(!running);
+}
+
+void FrmCom::showProgress(int percent) {
+  PanProgress->setValue(percent);
+  lblProgress->setText(qt(ProgressText(m_state.texts, percent)));
+}
+
+// Takes back what the job changed: the clock table (reference dates and a
+// received table), the stored choices, the installation and the memory image.
+void FrmCom::jobEnded(int result) {
+  QApplication::restoreOverrideCursor();
+  if (m_job != Job::ProgramModem) {
+    m_state.clock.ClockTable = m_working->clock.ClockTable;
+    m_state.settings.TimeSet = m_working->settings.TimeSet;
+    m_state.installation = m_working->installation;
+    m_state.image = std::move(m_working->image);
+  }
+  m_working.reset();
+  setRunning(false);
+  const bool failed = result != transfer::kOk;
+  if (m_job == Job::ReceiveAll && !failed) {
+    accept();
+    return;
+  }
+  if (m_job == Job::Send) {
+    m_retryCaption = failed && Action != "R" && result != transfer::kStoppedByUser;
+    cmdSendOK->setText(qt(m_state.texts.LoadText(m_retryCaption ? kRetryText : kOkText)));
+  }
+  if (!failed) return;
+  QPushButton* again = m_job == Job::ReceiveAll ? CmdRcv : cmdSendOK;
+  again->setDefault(true);
+  again->setFocus();
+}
+
+void FrmCom::cmdSendCancel_Click() {
+  if (cmdSendOK->isEnabled())
+    QDialog::reject();
+  else
+    StopComm = true;
+}
+
+void FrmCom::reject() { cmdSendCancel_Click(); }
+
+void FrmCom::closeEvent(QCloseEvent* event) {
+  if (!cmdSendOK->isEnabled()) {
+    StopComm = true;
+    event->ignore();
+    return;
+  }
+  QDialog::closeEvent(event);
+}
+
+}  // namespace ordalis
