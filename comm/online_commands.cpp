@@ -1,6 +1,8 @@
 // Argument checks and payloads of the on-line commands.
 #include "comm/online_commands.h"
 
+#include "editor/levels.h"
+
 namespace ordalis {
 
 namespace {
@@ -69,5 +71,9 @@ OnLineCommand SetGeneralMood(int outp) {
 OnLineCommand GetRelayState(int outp) { return getState(kTargetRelay, outp, 144); }
 OnLineCommand GetDimmerLevel(int outp) { return getState(kTargetDimmer, outp, 120); }
 OnLineCommand GetFunctionState(int fnc, int outp) { return getState(fnc, outp, 144); }
+
+int TestOnLineState(int functionHigh, int level) {
+  return functionHigh == kTargetDimmer ? LevelToPercent(level) : level;
+}
 
 }  // namespace ordalis

@@ -46,4 +46,9 @@ OnLineCommand GetDimmerLevel(int outp);
 // `fnc` is not checked; it is sent as its low byte.
 OnLineCommand GetFunctionState(int fnc, int outp);
 
+// The state "Test On-Line" sends for a clock line: a dimmer's level in per
+// cent, as the central takes dimmer levels (and as the clock table carries
+// them); any other function's level byte as it is.
+int TestOnLineState(int functionHigh, int level);
+
 }  // namespace ordalis

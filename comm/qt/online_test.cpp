@@ -34,7 +34,7 @@ void OnLineTest::CmdTest_Click() {
     return;
   }
   const ClockLine& line = m_state.clock.ClockTable[static_cast<size_t>(m_state.SelectedClockLine - 1)];
-  m_hvOcx.SetFunction(line.FunctionHigh, line.FunctionLow, line.Level);
+  m_hvOcx.SetFunction(line.FunctionHigh, line.FunctionLow, TestOnLineState(line.FunctionHigh, line.Level));
   m_answerTimer.start();
 }
 

@@ -1,6 +1,7 @@
 // "Test On-Line" (CmdTest): opens the central unit through HVOcx with the
 // settings' port and baud rate, switches the selected line's function with
-// its level (SetFunction with FunctionHigh, FunctionLow, Level), waits for
+// its level (SetFunction with FunctionHigh, FunctionLow and the level, a
+// dimmer's in per cent as the central takes it), waits for
 // the central's answer without blocking the window, shows it on the status
 // line, and ends the communication. A port that does not open gives a beep;
 // the communication is ended in every case.

@@ -93,5 +93,13 @@ TEST(GetChecks, OutputsFromOneOr255ForAll) {
   expectRefused(GetFunctionState(1, 254), -2);
 }
 
+TEST(TestOnLine, SendsADimmersLevelInPerCentAndOtherLevelsAsTheyAre) {
+  EXPECT_EQ(TestOnLineState(2, 127), 50);
+  EXPECT_EQ(TestOnLineState(2, 255), 100);
+  EXPECT_EQ(TestOnLineState(2, 3), 105);
+  EXPECT_EQ(TestOnLineState(1, 255), 255);
+  EXPECT_EQ(TestOnLineState(8, 0), 0);
+}
+
 }  // namespace
 }  // namespace ordalis

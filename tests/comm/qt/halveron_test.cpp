@@ -115,7 +115,7 @@ class HalveronTest : public QObject {
     stage.selectLine(6, 2, 7, 127);
     stage.test->CmdTest_Click();
     QCOMPARE(stage.pc->portName(), std::string("/dev/pts/4"));
-    const std::vector<uint8_t> frame = EncodeFrame(std::vector<uint8_t>{1, 2, 7, 127});
+    const std::vector<uint8_t> frame = EncodeFrame(std::vector<uint8_t>{1, 2, 7, 50});  // 127 is 50 %
     QCOMPARE(stage.pc->written(), frame);
     QVERIFY(stage.test->waitingForAnswer());
     stage.letAnswerArrive();

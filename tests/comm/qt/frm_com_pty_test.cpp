@@ -1,0 +1,111 @@
+// End to end: the communication dialog sends the demo clock table to
+// ordalis-sim through a real pseudo-terminal, receives it back and tests a
+// line on-line, all on the real serial port adapter and in real time.
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+
+#include "comm/qt/frm_com.h"
+#include "comm/qt/halveron.h"
+#include "comm/qt/qt_serial_link.h"
+#include "support/scripted_prompts.h"
+
+using namespace ordalis;
+
+namespace {
+
+const QString kSimulator = QStringLiteral(ORDALIS_BINARY_DIR "/ordalis-sim");
+
+ClockLine weeklyLine() {
+  ClockLine line;
+  line.Day = 2;
+  line.Month = 3;
+  line.Year = 26;
+  line.Hour = 7;
+  line.Minute = 30;
+  line.Table = kContinueTable;
+  line.RepeatUnit = 4;
+  line.RepeatCount = 1;
+  line.FunctionHigh = 1;
+  line.FunctionLow = 5;
+  line.Level = 255;
+  return line;
+}
+
+}  // namespace
+
+class FrmComPtyTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    if (!std::filesystem::exists(kSimulator.toStdString())) QSKIP("ordalis-sim is not built");
+    QVERIFY(m_dir.isValid());
+    m_port = m_dir.filePath("central");
+    m_simulator.start(kSimulator, {"--link", m_port, "--baud", "115200"});
+    QVERIFY(m_simulator.waitForReadyRead(5000));  // it prints its device once the link is made
+    m_state.texts.FillTextTables();
+    ResetInstallation(m_state.installation, 115200, 0);
+    ApplyCentralModel(m_state.installation, m_state.texts, 0);
+    m_state.installation.Settings.BaudRate = 115200;
+  }
+
+  void cleanupTestCase() {
+    if (m_simulator.state() == QProcess::NotRunning) return;
+    m_simulator.terminate();
+    m_simulator.waitForFinished(3000);
+  }
+
+  void sendsAndReceivesTheClockTableThroughTheSimulatedCentral() {
+    m_state.clock.ClockTable[7] = weeklyLine();
+    runDialog("T");
+    QCOMPARE(m_dialog->PanProgress->value(), 100);
+    m_state.clock.ClockTable[7] = ClockLine{};
+    runDialog("R");
+    QCOMPARE(m_dialog->PanProgress->value(), 100);
+    QCOMPARE(m_state.clock.ClockTable[7].FunctionLow, uint8_t(5));
+    QCOMPARE(m_state.clock.ClockTable[7].Hour, uint8_t(7));
+    QVERIFY(m_prompts.shown.empty());
+  }
+
+  void testsALineOnLineThroughTheSimulatedCentral() {
+    SystemClock clock;
+    const std::string port = m_port.toStdString();
+    Halveron hvOcx(std::make_unique<QtSerialLink>(), clock, [port](int) { return port; });
+    QSignalSpy errMsg(&hvOcx, &Halveron::ErrMsg);
+    QSignalSpy relay(&hvOcx, &Halveron::Relay);
+    QCOMPARE(hvOcx.InitComm(2, 115200), 0);
+    QCOMPARE(hvOcx.SetRelay(5, 1), 0);
+    QTRY_COMPARE(errMsg.count(), 1);
+    QCOMPARE(errMsg[0][1].toString(), QString("All OK"));
+    QCOMPARE(hvOcx.GetRelayState(5), 0);
+    QTRY_COMPARE(relay.count(), 1);
+    QCOMPARE(relay[0], (QVariantList{5, 1}));
+    hvOcx.EndComm();
+  }
+
+ private:
+  void runDialog(const char* action) {
+    const std::string port = m_port.toStdString();
+    m_dialog = std::make_unique<FrmCom>(m_state, m_prompts, m_clock, [] { return std::make_unique<QtSerialLink>(); },
+                                        [port](int) { return port; });
+    m_dialog->Action = action;
+    m_dialog->show();
+    QTest::mouseClick(m_dialog->cmdSendOK, Qt::LeftButton);
+    QVERIFY(m_dialog->transferRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_dialog->transferRunning(), 20000);
+  }
+
+  QTemporaryDir m_dir;
+  QString m_port;
+  QProcess m_simulator;
+  ProgramState m_state;
+  SystemClock m_clock;
+  test::ScriptedPrompts m_prompts;
+  std::unique_ptr<FrmCom> m_dialog;
+};
+
+QTEST_MAIN(FrmComPtyTest)
+#include "frm_com_pty_test.moc"
