@@ -2,7 +2,9 @@
 # Sets up, builds and starts the program on the demo installation. The first
 # start makes a demo folder under the build folder with the demo house
 # (demo.nbt), a demo clock file (demo.clk) and its own settings file, so the
-# program never touches a real Vantrel.ini.
+# program never touches a real Vantrel.ini. A simulated central unit
+# (ordalis-sim) runs on a pseudo-terminal for as long as the program does;
+# the settings file maps the ports COM1 to COM8 to it.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/setup.sh"
@@ -23,6 +25,17 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exit 1
 fi
 
+# The simulated central: its pseudo-terminal is reached through $demo/central.
+if ! grep -q '^\[Ports\]' "$demo/Vantrel.ini"; then
+  printf '[Ports]\r\n' >>"$demo/Vantrel.ini"
+  for n in 1 2 3 4 5 6 7 8; do printf 'COM%s=%s\r\n' "$n" "$demo/central" >>"$demo/Vantrel.ini"; done
+fi
+"$build/ordalis-sim" --nbt "$demo/demo.nbt" --clk "$demo/demo.clk" --link "$demo/central" --log "$demo/central.log" >/dev/null &
+sim=$!
+trap 'kill "$sim" 2>/dev/null || true; wait "$sim" 2>/dev/null || true' EXIT
+for _ in $(seq 50); do [ -L "$demo/central" ] && break; sleep 0.1; done
+
 echo "In the start dialog choose \"Read Clocks from file\" and open demo.clk."
+echo "The simulated central unit answers on every port (its traffic: $demo/central.log)."
 export XDG_CONFIG_HOME="$demo"
-exec "$build/ordalis"
+"$build/ordalis"

@@ -142,6 +142,11 @@ void FrmCom::Form_Load() {
   ChkCallBack_Click();
   ChkTimeSet->setChecked(loaded.timeSet);
   ChkTimeSet->setVisible(true);
+}
+
+// Centred once its layout has given it its size.
+void FrmCom::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
   CenterForm(this);
 }
 

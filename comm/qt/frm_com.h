@@ -89,6 +89,7 @@ class FrmCom : public QDialog {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   enum class Job { Send, ReceiveAll, ProgramModem };
