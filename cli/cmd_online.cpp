@@ -5,9 +5,8 @@
 #include <cmath>
 #include <map>
 
-#include "app/qt/settings_location.h"
-#include "app/settings_file.h"
 #include "cli/cli_context.h"
+#include "cli/transfer_cli.h"
 #include "comm/halveron_control.h"
 #include "comm/qt/qt_serial_link.h"
 
@@ -46,13 +45,6 @@ const std::map<std::string, OnlineCommand>& onlineCommands() {
       {"get-function", {2, [](H h, A a) { return h.GetFunctionState(a[0], a[1]); }}},
   };
   return commands;
-}
-
-// The device of --port: a number through the settings file's port mapping,
-// anything else as the path it is.
-std::string deviceFor(const std::string& port) {
-  const bool number = !port.empty() && port.find_first_not_of("0123456789") == std::string::npos;
-  return number ? SerialDeviceForPort(settingsFilePath(), std::stoi(port)) : port;
 }
 
 nlohmann::json eventJson(const OnLineEvent& e) {
@@ -105,7 +97,7 @@ int runOnline(CliContext& context, const OnlineOptions& options) {
 
   QtSerialLink link;
   SystemClock clock;  // listening takes real time, whatever --now says
-  const std::string device = deviceFor(options.port);
+  const std::string device = DeviceForPort(options.port);
   HalveronControl control(link, clock, [&device](int) { return device; });
   std::vector<OnLineEvent> events;
   control.onEvent = [&events](const OnLineEvent& event) { events.push_back(event); };

@@ -51,9 +51,7 @@ bool isAllDigits(const std::string& text) {
 std::string DeviceForPort(const std::string& port) {
   // The serial port takes a bare name as one under /dev, so a path is made absolute.
   if (!isAllDigits(port)) return std::filesystem::absolute(port).string();
-  FileBytes settings = readFileBytes(settingsFilePath());
-  IniFile ini = settings.ok ? IniFile::parse(std::string(settings.bytes.begin(), settings.bytes.end())) : IniFile();
-  return SerialDeviceForPort(ini, std::stoi(port));
+  return SerialDeviceForPort(settingsFilePath(), std::stoi(port));
 }
 
 bool SaveClockFile(CliContext& context, const std::string& path) {
