@@ -277,6 +277,18 @@ class FrmComTest : public QObject {
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
   }
 
+  void programModemSendsTheCallBackCommandsAndSaysOk() {
+    Stage stage;
+    stage.state.installation.Modem.InUse = 1;
+    stage.state.installation.Modem.Callback.assign("0123");
+    FrmCom& dialog = stage.open("T");
+    QTest::mouseClick(dialog.CmdPrgModem, Qt::LeftButton);
+    QTRY_VERIFY(stage.finishedTransfer());
+    QCOMPARE(stage.prompts.texts(), std::vector<std::string>{"OK"});
+    QVERIFY(!stage.central.modemLines().empty());
+    QCOMPARE(stage.central.modemLines().front(), std::string("AT*P0:QUARVENT:0123"));
+  }
+
   void ophalenReceivesTheWholeInstallationAndUnloadsTheDialog() {
     Stage stage;
     Installation source = stage.state.installation;
