@@ -8,8 +8,6 @@
 #include <filesystem>
 #include <cstdio>
 
-#include "app/file_store.h"
-#include "app/ini_file.h"
 #include "app/qt/settings_location.h"
 #include "app/settings_file.h"
 #include "cli/cli_documents.h"
