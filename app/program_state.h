@@ -2,11 +2,14 @@
 // its whole run; every test makes a fresh one.
 #pragma once
 
-#include "app/settings.h"
-#include "app/texts.h"
+#include "base/settings.h"
+#include "base/texts.h"
 #include "clock/clock_state.h"
+#include "comm/transfer_parts.h"
 #include "image/memory_image.h"
 #include "installation/installation.h"
+#include "installation/installation_file.h"
+#include "week/clock_parts.h"
 
 namespace ordalis {
 
@@ -15,8 +18,12 @@ struct ProgramState {
   Settings settings;          // what "Vantrel.ini" holds for this program
   ClockState clock;           // the clock table and its globals
   Installation installation;  // the installation tables, model and capacities
-  int SelectedClockLine = 0;  // 1-based number of the selected line, 0 = none
   MemoryImage image;          // the central memory image; made anew by every build
+
+  // The parts that the week view, the line editor and the transfers work on.
+  operator ClockParts() { return {clock, installation, texts}; }
+  operator TransferParts() { return {clock, installation, image, settings, texts}; }
+  operator InstallationTarget() { return {installation, texts, clock.InstallationPath, settings.BaudRate}; }
 };
 
 }  // namespace ordalis

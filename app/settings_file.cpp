@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <limits>
 
-#include "app/texts.h"
+#include "base/texts.h"
 
 namespace ordalis {
 

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/file_store.h"
-#include "app/ini_file.h"
+#include "base/file_store.h"
+#include "base/ini_file.h"
 #include "app/program_state.h"
 
 namespace ordalis {

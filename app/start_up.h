@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/prompts.h"
+#include "base/prompts.h"
 #include "clock/clock_state.h"
 
 namespace ordalis {

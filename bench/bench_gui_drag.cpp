@@ -6,10 +6,10 @@
 
 #include <QApplication>
 
-#include "app/prompts.h"
+#include "base/prompts.h"
 #include "mainwindow/qt/frm_klokken.h"
 #include "mainwindow/qt/week_area.h"
-#include "mainwindow/week_geometry.h"
+#include "week/week_geometry.h"
 #include "tools/fixtures/demo_clock_table.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <sstream>
 #include <unistd.h>
 
-#include "app/file_store.h"
+#include "base/file_store.h"
 #include "app/qt/entry_procedure.h"
 #include "app/qt/frm_select_clk_act.h"
 #include "mainwindow/qt/frm_klokken.h"

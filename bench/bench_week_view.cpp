@@ -4,7 +4,7 @@
 
 #include "app/program_state.h"
 #include "clock/line_moment.h"
-#include "mainwindow/week_view_model.h"
+#include "week/week_view_model.h"
 
 namespace ordalis {
 namespace {

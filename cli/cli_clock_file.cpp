@@ -1,8 +1,8 @@
 // Clock files for the CLI.
 #include "cli/cli_clock_file.h"
 
-#include "app/file_store.h"
-#include "clock/clock_commands.h"
+#include "base/file_store.h"
+#include "app/clock_commands.h"
 #include "clock/clock_file.h"
 
 namespace ordalis::cli {

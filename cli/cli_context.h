@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "app/clock_source.h"
+#include "base/clock_source.h"
 #include "app/program_state.h"
 
 namespace ordalis::cli {

@@ -1,9 +1,9 @@
 // Installation files for the CLI.
 #include "cli/cli_installation.h"
 
-#include "app/file_store.h"
+#include "base/file_store.h"
 #include "cli/cli_prompts.h"
-#include "installation/installation_file.h"
+#include "app/open_installation_command.h"
 
 namespace ordalis::cli {
 

@@ -5,7 +5,7 @@
 
 #include <iostream>
 
-#include "app/prompts.h"
+#include "base/prompts.h"
 
 namespace ordalis::cli {
 

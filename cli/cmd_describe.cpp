@@ -3,8 +3,8 @@
 // a level for it.
 #include "cli/cli_context.h"
 #include "cli/cli_installation.h"
-#include "editor/function_text.h"
-#include "editor/value_text.h"
+#include "functions/function_text.h"
+#include "functions/value_text.h"
 
 namespace ordalis::cli {
 

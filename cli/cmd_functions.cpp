@@ -6,7 +6,7 @@
 #include "cli/cli_installation.h"
 #include "editor/function_catalogue.h"
 #include "editor/function_preview.h"
-#include "editor/function_text.h"
+#include "functions/function_text.h"
 
 namespace ordalis::cli {
 

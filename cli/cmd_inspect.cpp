@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/file_store.h"
+#include "base/file_store.h"
 #include "cli/cli_context.h"
 #include "cli/inspect_installation.h"
-#include "clock/clock_commands.h"
+#include "app/clock_commands.h"
 #include "clock/clock_file.h"
 #include "clock/clock_state.h"
 #include "clock/clock_table.h"

@@ -1,6 +1,6 @@
 // ordalis-cli send CLK --nbt NBT --port P: sends a clock file's table to the
 // central unit, as the communication dialog's Transmit does.
-#include "app/file_store.h"
+#include "base/file_store.h"
 #include "cli/transfer_cli.h"
 #include "clock/clock_file.h"
 #include "comm/transfer_flows.h"

@@ -6,15 +6,15 @@
 #include <cstdio>
 #include <sstream>
 
-#include "app/file_store.h"
-#include "clock/clock_commands.h"
+#include "base/file_store.h"
+#include "app/clock_commands.h"
 #include "clock/clock_file.h"
 #include "clock/line_moment.h"
 #include "cli/cli_clock_file.h"
 #include "cli/cli_context.h"
 #include "cli/cli_installation.h"
-#include "mainwindow/check_dates.h"
-#include "mainwindow/week_view_model.h"
+#include "week/check_dates.h"
+#include "week/week_view_model.h"
 
 namespace ordalis::cli {
 namespace {

@@ -11,7 +11,7 @@
 #include "app/qt/settings_location.h"
 #include "app/settings_file.h"
 #include "cli/cli_documents.h"
-#include "clock/clock_commands.h"
+#include "app/clock_commands.h"
 #include "comm/qt/qt_serial_link.h"
 
 namespace ordalis::cli {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/clock_source.h"
+#include "base/clock_source.h"
 #include "clock/clock_line.h"
 
 namespace ordalis {
@@ -20,6 +20,7 @@ struct ClockState {
   bool ClocksChanged = false;        // changes not yet in the clock file
   LocalTime WeekStart{};             // Monday 00:00 of the shown week
   std::string InstallationPath;      // installation file in use ("NBTFile")
+  int SelectedClockLine = 0;         // 1-based number of the selected line, 0 = none
   // Eight names padded to 50 characters, as the week view and editor show them.
   std::string RepeatUnitNames[kRepeatUnitCount];
 };

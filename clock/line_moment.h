@@ -4,7 +4,7 @@
 
 #include <chrono>
 
-#include "app/clock_source.h"
+#include "base/clock_source.h"
 #include "clock/clock_line.h"
 
 namespace ordalis {

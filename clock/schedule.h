@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/clock_source.h"
+#include "base/clock_source.h"
 #include "clock/clock_line.h"
 
 namespace ordalis {

@@ -2,7 +2,7 @@
 # Every subsystem folder holds core files (plain C++) at its top and Qt files
 # in its qt/ subfolder. A file named main.cpp is a program's entry and belongs
 # to no library.
-set(ORDALIS_SUBSYSTEMS app clock installation mainwindow editor comm image)
+include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)
 
 function(ordalis_core_sources out)
   set(result "")

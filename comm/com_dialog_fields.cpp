@@ -9,7 +9,7 @@ namespace {
 constexpr int kProgressText = 674;  // "Progress"
 }  // namespace
 
-ComDialogFields LoadComDialogFields(const ProgramState& state) {
+ComDialogFields LoadComDialogFields(const TransferParts& state) {
   const ModemSettings& modem = state.installation.Modem;
   ComDialogFields fields;
   fields.port = state.settings.ComPort;
@@ -36,7 +36,7 @@ std::string ProgressCaption(const Texts& texts, int textId) {
   return texts.LoadText(kProgressText) + ": " + texts.LoadText(textId);
 }
 
-TransferChoices ChoicesFromFields(const ComDialogFields& fields, const ProgramState& state,
+TransferChoices ChoicesFromFields(const ComDialogFields& fields, const TransferParts& state,
                                   const std::string& device) {
   TransferChoices choices;
   choices.target.port = device;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/program_state.h"
+#include "comm/transfer_parts.h"
 #include "comm/program_modem.h"
 #include "comm/transfer_flows.h"
 
@@ -31,7 +31,7 @@ struct ComDialogFields {
 // The fields as the dialog loads them: the telephone number trimmed; the
 // call-back box checked when a call-back number is stored; the
 // initialisation string by the modem-type rule.
-ComDialogFields LoadComDialogFields(const ProgramState& state);
+ComDialogFields LoadComDialogFields(const TransferParts& state);
 
 // The modem-type rule: the initialisation string a type shows, and whether
 // the user may edit it (the specific modem only).
@@ -49,7 +49,7 @@ std::string ProgressCaption(const Texts& texts, int textId);
 
 // The send button's choices: the port's device, the installation's model,
 // the modem fields as the dialog holds them.
-TransferChoices ChoicesFromFields(const ComDialogFields& fields, const ProgramState& state,
+TransferChoices ChoicesFromFields(const ComDialogFields& fields, const TransferParts& state,
                                   const std::string& device);
 // The "Program modem" request from the dialog's fields.
 ModemProgramming ModemProgrammingFromFields(const ComDialogFields& fields, const std::string& device);

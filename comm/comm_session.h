@@ -13,7 +13,7 @@
 #include <functional>
 #include <string>
 
-#include "app/clock_source.h"
+#include "base/clock_source.h"
 #include "comm/byte_link.h"
 #include "comm/transfer_result.h"
 

@@ -18,7 +18,7 @@
 #include <functional>
 #include <string>
 
-#include "app/clock_source.h"
+#include "base/clock_source.h"
 #include "comm/byte_link.h"
 #include "comm/online_commands.h"
 #include "comm/online_events.h"

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "app/prompts.h"
-#include "app/texts.h"
+#include "base/prompts.h"
+#include "base/texts.h"
 #include "comm/comm_session.h"
 #include "comm/connect_central.h"
 #include "image/clock_section.h"

@@ -1,7 +1,7 @@
 // Argument checks and payloads of the on-line commands.
 #include "comm/online_commands.h"
 
-#include "editor/levels.h"
+#include "clock/levels.h"
 
 namespace ordalis {
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "editor/levels.h"
+#include "clock/levels.h"
 
 namespace ordalis {
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/prompts.h"
-#include "app/texts.h"
+#include "base/prompts.h"
+#include "base/texts.h"
 #include "comm/comm_session.h"
 
 namespace ordalis {

@@ -3,7 +3,7 @@
 // occurrence rather than from a date long past.
 #pragma once
 
-#include "app/clock_source.h"
+#include "base/clock_source.h"
 #include "clock/clock_line.h"
 
 namespace ordalis {

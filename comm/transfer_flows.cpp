@@ -20,7 +20,7 @@ namespace {
 // The label text of flag f: text 77 ("Flags"), a space and the number.
 constexpr int kFlagsText = 77;
 
-void storeChoices(ProgramState& state, const TransferChoices& choices) {
+void storeChoices(TransferParts state, const TransferChoices& choices) {
   state.settings.TimeSet = choices.timeSet ? 1 : 0;
   const ModemOptions& modem = choices.target.connect.modem;
   ModemSettings& stored = state.installation.Modem;
@@ -31,9 +31,9 @@ void storeChoices(ProgramState& state, const TransferChoices& choices) {
   stored.Callback.assign(modem.callBack ? modem.callBackNumber : "");
 }
 
-int clockLines(const ProgramState& state) { return state.installation.Capacities.MaxClockLines; }
+int clockLines(const TransferParts& state) { return state.installation.Capacities.MaxClockLines; }
 
-TransferOutcome transmitClocks(ProgramState& state, MemoryImage& image, CommSession& session,
+TransferOutcome transmitClocks(TransferParts state, MemoryImage& image, CommSession& session,
                                const TransferChoices& choices, TransferUser user) {
   std::optional<LocalTime> timeSetting;
   if (choices.timeSet) timeSetting = session.clock().now();
@@ -44,7 +44,7 @@ TransferOutcome transmitClocks(ProgramState& state, MemoryImage& image, CommSess
   return SendImage(session, image, choices.target, user, kClockSection);
 }
 
-TransferOutcome receiveClocks(ProgramState& state, MemoryImage& image, CommSession& session,
+TransferOutcome receiveClocks(TransferParts state, MemoryImage& image, CommSession& session,
                               const TransferChoices& choices, TransferUser user) {
   BuildMemoryImage(image, state.installation);
   ClearReceiveAreas(image);
@@ -63,7 +63,7 @@ void nameFlags(Installation& installation, const Texts& texts) {
 
 }  // namespace
 
-TransferOutcome RunSendButton(ProgramState& state, CommSession& session, const TransferChoices& choices,
+TransferOutcome RunSendButton(TransferParts state, CommSession& session, const TransferChoices& choices,
                               TransferUser user, SendAction action) {
   MemoryImage& image = state.image;
   const ClockLineArray before = state.clock.ClockTable;
@@ -77,7 +77,7 @@ TransferOutcome RunSendButton(ProgramState& state, CommSession& session, const T
   return outcome;
 }
 
-TransferOutcome ReceiveWholeImage(ProgramState& state, CommSession& session, const TransferTarget& target,
+TransferOutcome ReceiveWholeImage(TransferParts state, CommSession& session, const TransferTarget& target,
                                   TransferUser user) {
   MemoryImage& image = state.image;
   BuildMemoryImage(image, state.installation);

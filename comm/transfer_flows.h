@@ -4,7 +4,7 @@
 // session's progress callback and the user's prompts.
 #pragma once
 
-#include "app/program_state.h"
+#include "comm/transfer_parts.h"
 #include "comm/image_transfer.h"
 
 namespace ordalis {
@@ -24,14 +24,14 @@ enum class SendAction { Transmit, Receive };  // the dialog's Action "T" / "R"
 // received table replaces the clock table only after success. When the user
 // stops the transfer, the clock table is left exactly as it was before the
 // button was pressed.
-TransferOutcome RunSendButton(ProgramState& state, CommSession& session, const TransferChoices& choices,
+TransferOutcome RunSendButton(TransferParts state, CommSession& session, const TransferChoices& choices,
                               TransferUser user, SendAction action);
 
 // The whole-image receive: every section from the central unit; after
 // success the installation tables are rebuilt from them (ResetInstallation,
 // DecodeMemoryImage) and the flags named "Flags 0", "Flags 1", ...; after a
 // failure or a stop they stay as they were.
-TransferOutcome ReceiveWholeImage(ProgramState& state, CommSession& session, const TransferTarget& target,
+TransferOutcome ReceiveWholeImage(TransferParts state, CommSession& session, const TransferTarget& target,
                                   TransferUser user);
 
 }  // namespace ordalis

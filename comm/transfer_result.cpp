@@ -1,7 +1,7 @@
 // The user's message for a failed transfer.
 #include "comm/transfer_result.h"
 
-#include "app/texts.h"
+#include "base/texts.h"
 
 namespace ordalis {
 

@@ -5,7 +5,7 @@
 #include "editor/clk_edit_rules.h"
 #include "editor/function_catalogue.h"
 #include "editor/function_preview.h"
-#include "editor/function_text.h"
+#include "functions/function_text.h"
 
 namespace ordalis {
 
@@ -26,7 +26,7 @@ int32_t ChosenItem(const ItemList& list) {
 
 }  // namespace
 
-ClkEditModel::ClkEditModel(ProgramState& state, const Clock& clock)
+ClkEditModel::ClkEditModel(ClockParts state, const Clock& clock)
     : m_state(state), m_clock(clock) {
   m_c.CboFnc.SelectionChanged = [this](int) { CboFnc_Change(); };
   m_c.CboLd.SelectionChanged = [this](int) { CboLd_Change(); };
@@ -38,7 +38,7 @@ const ClockLine& ClkEditModel::line() const {
 }
 
 bool ClkEditModel::Load(int showSetting) {
-  const int selected = m_state.SelectedClockLine;
+  const int selected = m_state.clock.SelectedClockLine;
   if (selected < 1 || selected > kClockTableLines) return false;
   m_line = selected - 1;
   m_showSetting = showSetting;

@@ -10,9 +10,9 @@
 #include <optional>
 #include <string>
 
-#include "app/clock_source.h"
-#include "app/program_state.h"
-#include "app/prompts.h"
+#include "base/clock_source.h"
+#include "week/clock_parts.h"
+#include "base/prompts.h"
 #include "editor/item_list.h"
 #include "editor/value_box.h"
 
@@ -58,7 +58,7 @@ struct ClkEditControls {
 class ClkEditModel {
  public:
   // state and clock must outlive the model.
-  ClkEditModel(ProgramState& state, const Clock& clock);
+  ClkEditModel(ClockParts state, const Clock& clock);
   ClkEditModel(const ClkEditModel&) = delete;
   ClkEditModel& operator=(const ClkEditModel&) = delete;
 
@@ -108,7 +108,7 @@ class ClkEditModel {
   void normaliseRepeat();
   const ClockLine& line() const;
 
-  ProgramState& m_state;
+  ClockParts m_state;
   const Clock& m_clock;
   ClkEditControls m_c;
   int m_line = -1;

@@ -5,7 +5,7 @@
 
 #include "clock/clock_line.h"
 #include "clock/line_moment.h"
-#include "mainwindow/check_dates.h"
+#include "week/check_dates.h"
 
 namespace ordalis {
 

@@ -6,8 +6,8 @@
 #include <chrono>
 #include <cstdint>
 
-#include "app/clock_source.h"
-#include "mainwindow/klok_control_rules.h"
+#include "base/clock_source.h"
+#include "week/klok_control_rules.h"
 
 namespace ordalis {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <array>
 
-#include "editor/function_text.h"
+#include "functions/function_text.h"
 #include "installation/output_numbering.h"
 
 namespace ordalis {

@@ -5,10 +5,10 @@
 #include <array>
 #include <vector>
 
-#include "editor/ansi_text.h"
-#include "editor/function_text.h"
-#include "editor/table_index.h"
-#include "editor/value_text.h"
+#include "functions/ansi_text.h"
+#include "functions/function_text.h"
+#include "functions/table_index.h"
+#include "functions/value_text.h"
 #include "installation/output_numbering.h"
 
 namespace ordalis {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "installation/installation.h"
 
 namespace ordalis {

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "editor/levels.h"
+#include "clock/levels.h"
 #include "editor/upper_case.h"
-#include "editor/value_text.h"
+#include "functions/value_text.h"
 
 namespace ordalis {
 

@@ -11,8 +11,8 @@
 #include <optional>
 #include <string>
 
-#include "app/texts.h"
-#include "editor/value_text.h"
+#include "base/texts.h"
+#include "functions/value_text.h"
 
 namespace ordalis {
 

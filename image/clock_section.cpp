@@ -3,8 +3,7 @@
 
 #include <algorithm>
 
-#include "editor/levels.h"
-#include "editor/value_text.h"
+#include "clock/levels.h"
 #include "image/section_bytes.h"
 
 namespace ordalis {

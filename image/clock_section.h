@@ -19,7 +19,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/clock_source.h"
+#include "base/clock_source.h"
 #include "clock/clock_line.h"
 #include "image/memory_image.h"
 

@@ -2,7 +2,7 @@
 // back into them.
 #pragma once
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "image/memory_image.h"
 #include "installation/installation.h"
 

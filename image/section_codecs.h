@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "image/memory_image.h"
 #include "installation/installation.h"
 

@@ -1,7 +1,7 @@
 // Resetting the installation tables and switching the central model.
 #include "installation/installation.h"
 
-#include "app/texts.h"
+#include "base/texts.h"
 
 namespace ordalis {
 

@@ -1,5 +1,4 @@
-// OpenInstallationFile, step by step:
-//   1. no such file: clear the name, stop (tables untouched, no message)
+// Reading an installation file, step by step (the file exists):
 //   2. ResetInstallation
 //   3. magic "Q&Z", else "No VANTREL file!", clear the name, stop
 //   4. version; below 10: "Old version, ...", clear the name, stop
@@ -15,10 +14,7 @@
 #include "installation/installation_file.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
-#include "app/file_store.h"
 #include "installation/bounded_reader.h"
 #include "installation/installation_file_layout.h"
 
@@ -36,8 +32,8 @@ constexpr uint8_t kMotorType = 6;
 constexpr uint8_t kSecurityZoneType = 61;
 constexpr int kConvertedInterfaces = 99;  // interfaces 0 to 98
 
-void showError(const ProgramState& state, Prompts& prompts, int textId) {
-  prompts.ask(Message{state.texts.LoadText(textId), kErrorTitle, MessageButtons::Ok, MessageIcon::Critical,
+void showError(const Texts& texts, Prompts& prompts, int textId) {
+  prompts.ask(Message{texts.LoadText(textId), kErrorTitle, MessageButtons::Ok, MessageIcon::Critical,
                       std::nullopt});
 }
 
@@ -85,23 +81,23 @@ bool readTables(BoundedReader& in, Installation& installation, uint8_t version, 
 }
 
 // Steps 10 and 11.
-void settleLanguageAndModel(ProgramState& state) {
-  Installation& installation = state.installation;
+void settleLanguageAndModel(Installation& installation, Texts& texts) {
   if (!isValidLanguageOffset(installation.Settings.LanguageOffset)) installation.Settings.LanguageOffset = 0;
-  state.texts.LanguageOffset = installation.Settings.LanguageOffset;
-  ApplyCentralModel(installation, state.texts, installation.CentralModel);
+  texts.LanguageOffset = installation.Settings.LanguageOffset;
+  ApplyCentralModel(installation, texts, installation.CentralModel);
 }
 
 }  // namespace
 
-InstallationFileOutcome ReadInstallationBytes(std::span<const uint8_t> bytes, ProgramState& state,
+InstallationFileOutcome ReadInstallationBytes(std::span<const uint8_t> bytes, InstallationTarget target,
                                               Prompts& prompts) {
-  Installation& installation = state.installation;
-  std::string& name = state.clock.InstallationPath;
-  ResetInstallation(installation, state.settings.BaudRate, state.texts.LanguageOffset);
+  Installation& installation = target.installation;
+  Texts& texts = target.texts;
+  std::string& name = target.path;
+  ResetInstallation(installation, target.baudRate, texts.LanguageOffset);
 
   auto refuse = [&](int textId, InstallationFileOutcome outcome) {
-    showError(state, prompts, textId);
+    showError(texts, prompts, textId);
     name.clear();
     return outcome;
   };
@@ -116,29 +112,17 @@ InstallationFileOutcome ReadInstallationBytes(std::span<const uint8_t> bytes, Pr
   in.byte(modelByte);
   if (in.ranPastEnd()) return refuse(kTextNoVantrelFile, InstallationFileOutcome::NotAnInstallationFile);
   const uint8_t model = modelOf(version, modelByte);
-  ApplyCentralModel(installation, state.texts, model);
+  ApplyCentralModel(installation, texts, model);
 
   InstallationFileOutcome outcome = InstallationFileOutcome::Loaded;
   if (!isReadVersion(version)) {
-    showError(state, prompts, kTextWrongVersion);
+    showError(texts, prompts, kTextWrongVersion);
     outcome = InstallationFileOutcome::WrongVersion;
   } else if (!readTables(in, installation, version, model)) {
     outcome = refuse(kTextNoVantrelFile, InstallationFileOutcome::BadEndMarker);
   }
-  settleLanguageAndModel(state);
+  settleLanguageAndModel(installation, texts);
   return outcome;
-}
-
-InstallationFileOutcome OpenInstallationFile(ProgramState& state, Prompts& prompts) {
-  std::string& name = state.clock.InstallationPath;
-  std::error_code error;
-  if (name.empty() || !std::filesystem::exists(name, error)) {
-    name.clear();
-    return InstallationFileOutcome::NotFound;
-  }
-  // A file that exists but cannot be read is taken as empty: no installation file.
-  FileBytes file = readFileBytes(name, kMaxInstallationFileBytes);
-  return ReadInstallationBytes(file.bytes, state, prompts);
 }
 
 }  // namespace ordalis

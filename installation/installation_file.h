@@ -9,8 +9,11 @@
 #include <cstdint>
 #include <span>
 
-#include "app/program_state.h"
-#include "app/prompts.h"
+#include <string>
+
+#include "base/prompts.h"
+#include "base/texts.h"
+#include "installation/installation.h"
 
 namespace ordalis {
 
@@ -23,17 +26,23 @@ enum class InstallationFileOutcome {
   BadEndMarker,           // "No VANTREL file!" at the end marker: the tables keep what was read
 };
 
-// Reads the file named by state.clock.InstallationPath into
-// state.installation, telling the user through prompts when it refuses the
-// file; clears InstallationPath when the file cannot be used. After a read
-// (also after "Wrong version" and a failed end marker) the file's language
-// offset, made valid, becomes the active language offset, and the model is
-// applied once more over the loaded tables.
-InstallationFileOutcome OpenInstallationFile(ProgramState& state, Prompts& prompts);
+// What reading an installation file changes: the tables, the active
+// language (the file's language becomes active) and the file's name, which is
+// cleared when the file is refused. The tables are reset with `baudRate`.
+struct InstallationTarget {
+  Installation& installation;
+  Texts& texts;
+  std::string& path;
+  int32_t baudRate;
+};
 
-// The same steps over the bytes of a file that exists: what
-// OpenInstallationFile does once it has the file's contents.
-InstallationFileOutcome ReadInstallationBytes(std::span<const uint8_t> bytes, ProgramState& state,
+// Reads the bytes of an installation file into target.installation, telling
+// the user through prompts when it refuses the file; clears target.path when
+// the file cannot be used. After a read (also after "Wrong version" and a
+// failed end marker) the file's language offset, made valid, becomes the
+// active language offset, and the model is applied once more over the loaded
+// tables.
+InstallationFileOutcome ReadInstallationBytes(std::span<const uint8_t> bytes, InstallationTarget target,
                                               Prompts& prompts);
 
 // No file this program reads is longer than this; bytes after it are never

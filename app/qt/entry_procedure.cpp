@@ -3,14 +3,14 @@
 
 #include <QApplication>
 
-#include "app/form_texts.h"
-#include "app/qt/form_captions.h"
+#include "base/form_texts.h"
+#include "base/qt/form_captions.h"
 #include "app/qt/frm_select_clk_act.h"
 #include "app/qt/frm_start.h"
 #include "app/qt/frm_taal.h"
 #include "app/settings_file.h"
 #include "app/start_up.h"
-#include "comm/qt/communication_setup.h"
+#include "mainwindow/qt/communication_setup.h"
 #include "mainwindow/qt/frm_klokken.h"
 
 namespace ordalis {

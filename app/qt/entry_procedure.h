@@ -9,9 +9,9 @@
 #include <memory>
 #include <string>
 
-#include "app/clock_source.h"
+#include "base/clock_source.h"
 #include "app/program_state.h"
-#include "app/prompts.h"
+#include "base/prompts.h"
 
 namespace ordalis {
 

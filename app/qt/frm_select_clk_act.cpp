@@ -3,7 +3,7 @@
 
 #include <QVBoxLayout>
 
-#include "app/qt/form_captions.h"
+#include "base/qt/form_captions.h"
 
 namespace ordalis {
 

@@ -4,8 +4,8 @@
 #include <QSysInfo>
 #include <QVBoxLayout>
 
-#include "app/qt/form_captions.h"
-#include "mainwindow/qt/function_pictures.h"
+#include "base/qt/form_captions.h"
+#include "editor/qt/function_pictures.h"
 
 namespace ordalis {
 

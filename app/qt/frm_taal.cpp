@@ -4,7 +4,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "app/qt/form_captions.h"
+#include "base/qt/form_captions.h"
 
 namespace ordalis {
 

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <array>
 
-#include "app/texts.h"
+#include "base/texts.h"
 
 namespace ordalis {
 

@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "app/qt/entry_procedure.h"
-#include "app/qt/qt_prompts.h"
+#include "base/qt/qt_prompts.h"
 #include "app/qt/settings_location.h"
 #include "mainwindow/qt/frm_klokken.h"
 

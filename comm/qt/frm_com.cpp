@@ -7,8 +7,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/form_texts.h"
-#include "app/qt/form_captions.h"
+#include "base/form_texts.h"
+#include "base/qt/form_captions.h"
 #include "comm/modem_dial.h"
 
 namespace ordalis {
@@ -32,7 +32,7 @@ T* named(T* widget, const char* name) {
 
 }  // namespace
 
-FrmCom::FrmCom(ProgramState& state, Prompts& prompts, Clock& clock, TransferWorker::LinkFactory makeLink,
+FrmCom::FrmCom(TransferParts state, Prompts& prompts, Clock& clock, TransferWorker::LinkFactory makeLink,
                PortDevice portDevice, QWidget* parent)
     : QDialog(parent),
       m_state(state),

@@ -21,8 +21,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/program_state.h"
-#include "app/prompts.h"
+#include "comm/transfer_parts.h"
+#include "base/prompts.h"
 #include "comm/com_dialog_fields.h"
 #include "comm/qt/transfer_worker.h"
 
@@ -37,7 +37,7 @@ class FrmCom : public QDialog {
 
   // state, prompts and clock must outlive the dialog; `makeLink` makes the
   // port of each transfer (on the transfer's thread).
-  FrmCom(ProgramState& state, Prompts& prompts, Clock& clock, TransferWorker::LinkFactory makeLink,
+  FrmCom(TransferParts state, Prompts& prompts, Clock& clock, TransferWorker::LinkFactory makeLink,
          PortDevice portDevice, QWidget* parent = nullptr);
   // Stops a running transfer and waits for it.
   ~FrmCom() override;
@@ -107,12 +107,12 @@ class FrmCom : public QDialog {
   void startJob(Job job, TransferWorker::Job work);
   void jobEnded(int result);
 
-  ProgramState& m_state;
+  TransferParts m_state;
   Prompts& m_prompts;
   PortDevice m_portDevice;
   TransferWorker* m_worker;
   // The copy of the program state that the running job works on.
-  std::shared_ptr<ProgramState> m_working;
+  std::shared_ptr<TransferCopy> m_working;
   Job m_job = Job::Send;
   bool m_retryCaption = false;
   QGroupBox* m_fraCom = nullptr;

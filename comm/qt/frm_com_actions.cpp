@@ -17,8 +17,8 @@ constexpr int kCreatingTablesText = 670;
 QString qt(const std::string& text) { return QString::fromStdString(text); }
 
 // A job's working copy must not report missing texts from its thread.
-std::shared_ptr<ProgramState> workingCopy(const ProgramState& state) {
-  auto copy = std::make_shared<ProgramState>(state);
+std::shared_ptr<TransferCopy> workingCopy(const TransferParts& state) {
+  auto copy = std::make_shared<TransferCopy>(state);
   copy->texts.reportMissing = nullptr;
   return copy;
 }

@@ -10,7 +10,7 @@ constexpr int kTestOnLineText = 998;  // "Test On-Line"
 constexpr int kNoAnswerText = 652;    // "No answer"
 }  // namespace
 
-OnLineTest::OnLineTest(Halveron& hvOcx, ProgramState& state, Prompts& prompts, StatusLine statusLine,
+OnLineTest::OnLineTest(Halveron& hvOcx, TransferParts state, Prompts& prompts, StatusLine statusLine,
                        QObject* parent)
     : QObject(parent), m_hvOcx(hvOcx), m_state(state), m_prompts(prompts), m_statusLine(std::move(statusLine)) {
   m_answerTimer.setSingleShot(true);
@@ -28,12 +28,12 @@ void OnLineTest::CmdTest_Click() {
     emit finished();
     return;
   }
-  if (m_state.SelectedClockLine == 0) {
+  if (m_state.clock.SelectedClockLine == 0) {
     m_hvOcx.EndComm();
     emit finished();
     return;
   }
-  const ClockLine& line = m_state.clock.ClockTable[static_cast<size_t>(m_state.SelectedClockLine - 1)];
+  const ClockLine& line = m_state.clock.ClockTable[static_cast<size_t>(m_state.clock.SelectedClockLine - 1)];
   m_hvOcx.SetFunction(line.FunctionHigh, line.FunctionLow, TestOnLineState(line.FunctionHigh, line.Level));
   m_answerTimer.start();
 }

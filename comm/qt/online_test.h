@@ -11,8 +11,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/program_state.h"
-#include "app/prompts.h"
+#include "comm/transfer_parts.h"
+#include "base/prompts.h"
 #include "comm/qt/halveron.h"
 
 namespace ordalis {
@@ -27,7 +27,7 @@ class OnLineTest : public QObject {
   using StatusLine = std::function<void(const QString& text)>;
 
   // All must outlive the test.
-  OnLineTest(Halveron& hvOcx, ProgramState& state, Prompts& prompts, StatusLine statusLine,
+  OnLineTest(Halveron& hvOcx, TransferParts state, Prompts& prompts, StatusLine statusLine,
              QObject* parent = nullptr);
 
   // CmdTest_Click. A test that is still waiting for its answer ignores a
@@ -46,7 +46,7 @@ class OnLineTest : public QObject {
   void finish(const QString& answer);
 
   Halveron& m_hvOcx;
-  ProgramState& m_state;
+  TransferParts m_state;
   Prompts& m_prompts;
   StatusLine m_statusLine;
   QTimer m_answerTimer;

@@ -12,8 +12,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/clock_source.h"
-#include "app/prompts.h"
+#include "base/clock_source.h"
+#include "base/prompts.h"
 #include "comm/byte_link.h"
 #include "comm/comm_session.h"
 #include "comm/transfer_result.h"

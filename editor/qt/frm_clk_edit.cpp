@@ -18,11 +18,11 @@
 #include <QTimeEdit>
 #include <algorithm>
 
-#include "app/form_texts.h"
-#include "app/qt/form_captions.h"
-#include "app/qt/qt_dates.h"
+#include "base/form_texts.h"
+#include "base/qt/form_captions.h"
+#include "base/qt/qt_dates.h"
 #include "editor/qt/up_down.h"
-#include "mainwindow/qt/function_pictures.h"
+#include "editor/qt/function_pictures.h"
 
 namespace ordalis {
 
@@ -74,7 +74,7 @@ void showText(QLineEdit* box, const std::string& text) {
 
 }  // namespace
 
-FrmClkEdit::FrmClkEdit(ProgramState& state, const Clock& clock, Prompts& prompts, QWidget* parent)
+FrmClkEdit::FrmClkEdit(ClockParts state, const Clock& clock, Prompts& prompts, QWidget* parent)
     : QDialog(parent), m_state(state), m_prompts(prompts), m_model(state, clock) {
   setObjectName("FrmClkEdit");
   setModal(true);
@@ -219,7 +219,7 @@ void FrmClkEdit::setTabOrder() {
 }
 
 bool FrmClkEdit::Form_Load() {
-  if (m_state.SelectedClockLine == 0) return false;
+  if (m_state.clock.SelectedClockLine == 0) return false;
   m_prompts.setBusy(true);
   ApplyFormTexts(this, formTexts(m_state.texts, "FrmClkEdit"));
   const bool loaded = m_model.Load(ShowSetting.toInt());
@@ -353,7 +353,7 @@ void FrmClkEdit::closeEvent(QCloseEvent* event) {
   done(QDialog::Rejected);
 }
 
-bool OpenClockLineEditor(QWidget* owner, ProgramState& state, const Clock& clock, Prompts& prompts,
+bool OpenClockLineEditor(QWidget* owner, ClockParts state, const Clock& clock, Prompts& prompts,
                          bool isNew, const std::function<void(int table)>& pressTableButton) {
   auto* dialog = owner->findChild<FrmClkEdit*>("FrmClkEdit", Qt::FindDirectChildrenOnly);
   if (!dialog) {
@@ -361,7 +361,7 @@ bool OpenClockLineEditor(QWidget* owner, ProgramState& state, const Clock& clock
     QObject::connect(dialog, &FrmClkEdit::tableButtonPressed, owner, pressTableButton);
   }
   dialog->ShowSetting = isNew ? kShowNewLine : kShowExistingLine;
-  const int selected = state.SelectedClockLine;
+  const int selected = state.clock.SelectedClockLine;
   dialog->exec();
   return selected > 0 && state.clock.ClockTable[static_cast<size_t>(selected - 1)].inUse();
 }

@@ -13,9 +13,9 @@
 #include <array>
 #include <functional>
 
-#include "app/clock_source.h"
-#include "app/program_state.h"
-#include "app/prompts.h"
+#include "base/clock_source.h"
+#include "week/clock_parts.h"
+#include "base/prompts.h"
 #include "editor/clk_edit_model.h"
 
 class QButtonGroup;
@@ -37,7 +37,7 @@ class FrmClkEdit : public QDialog {
 
  public:
   // state, clock and prompts must outlive the dialog.
-  FrmClkEdit(ProgramState& state, const Clock& clock, Prompts& prompts, QWidget* parent = nullptr);
+  FrmClkEdit(ClockParts state, const Clock& clock, Prompts& prompts, QWidget* parent = nullptr);
 
   // 1 or 2: the line was taken for this dialog; 3: an existing line. Set by
   // the opener before the dialog is shown.
@@ -84,7 +84,7 @@ class FrmClkEdit : public QDialog {
   // when OK is pressed with Enter.
   void commitFocusedBox();
 
-  ProgramState& m_state;
+  ClockParts m_state;
   Prompts& m_prompts;
   ClkEditModel m_model;
 
@@ -116,7 +116,7 @@ class FrmClkEdit : public QDialog {
 // line: ShowSetting 1 for a new line, 3 for an existing one. OK presses the
 // table's button through pressTableButton. Returns whether the line is in
 // use afterwards (false after Cancel on a new line).
-bool OpenClockLineEditor(QWidget* owner, ProgramState& state, const Clock& clock, Prompts& prompts,
+bool OpenClockLineEditor(QWidget* owner, ClockParts state, const Clock& clock, Prompts& prompts,
                          bool isNew, const std::function<void(int table)>& pressTableButton);
 
 }  // namespace ordalis

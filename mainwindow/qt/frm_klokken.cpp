@@ -8,12 +8,12 @@
 #include <QShortcut>
 #include <QToolBar>
 
-#include "app/form_texts.h"
-#include "app/qt/form_captions.h"
+#include "base/form_texts.h"
+#include "base/qt/form_captions.h"
 #include "editor/qt/frm_clk_edit.h"
-#include "mainwindow/catalogue_texts.h"
-#include "mainwindow/line_commands.h"
-#include "mainwindow/qt/function_pictures.h"
+#include "week/catalogue_texts.h"
+#include "app/line_commands.h"
+#include "editor/qt/function_pictures.h"
 #include "mainwindow/qt/klokken_body.h"
 #include "mainwindow/qt/selection_panel_widget.h"
 #include "mainwindow/qt/week_area.h"
@@ -71,7 +71,7 @@ FrmKlokken::FrmKlokken(ProgramState& state, const Clock& clock, Prompts& prompts
   m_globalTimer->start();
   FillRepeatUnitNames(m_state.clock);
   m_model.UpdateWeekStart();
-  m_model.SetCatalogueTexts(ProgramCatalogueTexts(m_state));
+  m_model.SetCatalogueTexts(ProgramCatalogueTexts(m_state.texts, m_state.installation));
   SetFormTexts();
   m_state.texts.FillTextTables();
   GlobalTimer_Timer();

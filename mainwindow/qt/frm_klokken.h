@@ -19,11 +19,11 @@
 #include <array>
 #include <functional>
 
-#include "app/clock_source.h"
+#include "base/clock_source.h"
 #include "app/program_state.h"
-#include "app/prompts.h"
-#include "clock/clock_commands.h"
-#include "mainwindow/week_view_model.h"
+#include "base/prompts.h"
+#include "app/clock_commands.h"
+#include "week/week_view_model.h"
 
 class QMenu;
 class QToolBar;

@@ -3,11 +3,11 @@
 #include <QDate>
 #include <QWindow>
 
-#include "app/qt/qt_dates.h"
-#include "clock/clock_commands.h"
-#include "mainwindow/catalogue_texts.h"
-#include "mainwindow/line_commands.h"
-#include "mainwindow/open_installation_command.h"
+#include "base/qt/qt_dates.h"
+#include "app/clock_commands.h"
+#include "week/catalogue_texts.h"
+#include "app/line_commands.h"
+#include "app/open_installation_command.h"
 #include "mainwindow/qt/frm_klokken.h"
 #include "mainwindow/qt/klokken_body.h"
 #include "mainwindow/qt/selection_panel_widget.h"
@@ -83,8 +83,8 @@ void FrmKlokken::mmuNieuw_Click(int table) {
 }
 
 void FrmKlokken::mmuEditProp_Click() {
-  if (m_state.SelectedClockLine == 0) return;
-  const int line = m_state.SelectedClockLine - 1;
+  if (m_state.clock.SelectedClockLine == 0) return;
+  const int line = m_state.clock.SelectedClockLine - 1;
   m_clockLineEditor(false);
   m_state.clock.ClocksChanged = true;
   if (m_state.clock.ClockTable[static_cast<size_t>(line)].inUse())
@@ -94,7 +94,7 @@ void FrmKlokken::mmuEditProp_Click() {
 }
 
 void FrmKlokken::mmuDelete_Click() {
-  if (!DeleteSelectedLine(m_state, m_prompts, ProgramCatalogueTexts(m_state))) return;
+  if (!DeleteSelectedLine(m_state, m_prompts, ProgramCatalogueTexts(m_state.texts, m_state.installation))) return;
   ScrWeeks_Change();
   m_model.SetSelected(0, 0);
   showModel();

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPolygon>
 
-#include "mainwindow/qt/function_pictures.h"
+#include "editor/qt/function_pictures.h"
 
 namespace ordalis {
 

@@ -5,8 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "mainwindow/qt/function_pictures.h"
-#include "mainwindow/week_geometry.h"
+#include "editor/qt/function_pictures.h"
+#include "week/week_geometry.h"
 
 namespace ordalis {
 

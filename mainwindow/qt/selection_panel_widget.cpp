@@ -4,7 +4,7 @@
 #include <QPalette>
 #include <QToolTip>
 
-#include "mainwindow/qt/function_pictures.h"
+#include "editor/qt/function_pictures.h"
 
 namespace ordalis {
 

@@ -12,7 +12,7 @@
 #include <array>
 #include <vector>
 
-#include "mainwindow/selection_panel.h"
+#include "week/selection_panel.h"
 
 namespace ordalis {
 

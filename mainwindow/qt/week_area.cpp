@@ -4,9 +4,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "mainwindow/qt/function_pictures.h"
+#include "editor/qt/function_pictures.h"
 #include "mainwindow/qt/klok_control.h"
-#include "mainwindow/week_geometry.h"
+#include "week/week_geometry.h"
 
 namespace ordalis {
 

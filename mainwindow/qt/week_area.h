@@ -9,8 +9,8 @@
 #include <array>
 #include <vector>
 
-#include "mainwindow/clock_controls.h"
-#include "mainwindow/week_view_model.h"
+#include "week/clock_controls.h"
+#include "week/week_view_model.h"
 
 namespace ordalis {
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "clock/clock_file.h"
 #include "support/cli_run.h"
 #include "support/temp_dir.h"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/virtual_clock.h"
+#include "base/virtual_clock.h"
 #include "comm/halveron_control.h"
 #include "tools/fixtures/memory_link.h"
 #include "tools/fixtures/simulated_central.h"

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <vector>
 
-#include "app/virtual_clock.h"
+#include "base/virtual_clock.h"
 #include "comm/comm_session.h"
 #include "support/scripted_prompts.h"
 #include "tools/fixtures/memory_link.h"

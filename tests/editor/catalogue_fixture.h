@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "editor/item_list.h"
 #include "installation/installation.h"
 

@@ -3,7 +3,7 @@
 // week's Monday is 9 March and the Sunday before it 8 March.
 #pragma once
 
-#include "app/clock_source.h"
+#include "base/clock_source.h"
 #include "app/program_state.h"
 #include "support/line_builder.h"
 #include "tools/fixtures/demo_installation.h"
@@ -19,7 +19,7 @@ struct ClkEditProgram {
   // Puts a line at index and selects it.
   ClockLine& putLine(int index, const ClockLine& line) {
     state.clock.ClockTable[static_cast<size_t>(index)] = line;
-    state.SelectedClockLine = index + 1;
+    state.clock.SelectedClockLine = index + 1;
     return state.clock.ClockTable[static_cast<size_t>(index)];
   }
   const ClockLine& lineAt(int index) const { return state.clock.ClockTable[static_cast<size_t>(index)]; }

@@ -43,7 +43,7 @@ class ClkEditModelTest : public ::testing::Test {
 const LineSpec kWednesdayRelay{2026, 3, 11, 7, 30, kContinueTable, kRepeatDays, 2, 1, 1, 255};
 
 TEST_F(ClkEditModelTest, NoSelectedLineLoadsNothing) {
-  program.state.SelectedClockLine = 0;
+  program.state.clock.SelectedClockLine = 0;
   const ClockLineArray before = program.state.clock.ClockTable;
   EXPECT_FALSE(model.Load(kShowExistingLine));
   EXPECT_TRUE(c().CboFnc.Entries.empty());

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "image/clock_section.h"
 #include "image/image_codec.h"
 #include "image/image_sections.h"

@@ -9,7 +9,7 @@
 
 #include "app/program_state.h"
 #include "clock/schedule.h"
-#include "mainwindow/week_view_model.h"
+#include "week/week_view_model.h"
 
 namespace {
 

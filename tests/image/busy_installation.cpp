@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/texts.h"
+#include "base/texts.h"
 
 namespace ordalis::testing {
 

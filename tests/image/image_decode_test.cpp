@@ -3,7 +3,7 @@
 // trip for every model.
 #include <gtest/gtest.h>
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "busy_installation.h"
 #include "image/image_codec.h"
 #include "image/image_sections.h"

@@ -2,6 +2,8 @@
 // reads for every model, the refusals with their messages, version 40.
 #include "installation/installation_file.h"
 
+#include "app/open_installation_command.h"
+
 #include <gtest/gtest.h>
 
 #include "support/scripted_prompts.h"

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "installation/installation.h"
 
 namespace ordalis {

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "installation/installation_file_layout.h"
 
 namespace ordalis::test {

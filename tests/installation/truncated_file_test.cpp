@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "installation/bounded_reader.h"
+
+#include "app/program_state.h"
 #include "installation/installation_file.h"
 #include "support/scripted_prompts.h"
 #include "tests/installation/patterned_installation.h"

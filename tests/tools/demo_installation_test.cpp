@@ -1,6 +1,8 @@
 // The demo installation: it reads back whole and describes a consistent house.
 #include "tools/fixtures/demo_installation.h"
 
+#include "app/program_state.h"
+
 #include <gtest/gtest.h>
 
 #include "installation/installation_file.h"

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/file_store.h"
-#include "app/clock_source.h"
+#include "base/file_store.h"
+#include "base/clock_source.h"
 #include "tools/fixtures/demo_clock_table.h"
 #include "tools/fixtures/demo_installation.h"
 #include "tools/fixtures/installation_file_builder.h"

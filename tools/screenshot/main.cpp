@@ -8,11 +8,11 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/qt/qt_prompts.h"
-#include "clock/clock_commands.h"
+#include "base/qt/qt_prompts.h"
+#include "app/clock_commands.h"
 #include "mainwindow/qt/frm_klokken.h"
 #include "mainwindow/qt/week_area.h"
-#include "mainwindow/week_geometry.h"
+#include "week/week_geometry.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

@@ -3,7 +3,7 @@
 // send.
 #include "tools/sim/preload.h"
 
-#include "app/file_store.h"
+#include "base/file_store.h"
 #include "app/program_state.h"
 #include "clock/clock_file.h"
 #include "image/clock_section.h"

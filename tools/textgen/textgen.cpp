@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
   }
   std::ofstream out(argv[2], std::ios::binary);
   out << "// Generated from resources/texts.tsv by textgen. Do not edit.\n"
-      << "#include \"app/text_table.h\"\n\n"
+      << "#include \"base/text_table.h\"\n\n"
       << "namespace ordalis {\n\n"
       << "const TextTableEntry kTextTable[] = {\n"
       << rows.str() << "};\n\n"

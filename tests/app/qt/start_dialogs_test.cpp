@@ -6,8 +6,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/form_texts.h"
-#include "app/qt/form_captions.h"
+#include "base/form_texts.h"
+#include "base/qt/form_captions.h"
 #include "app/qt/frm_select_clk_act.h"
 #include "app/qt/frm_start.h"
 #include "app/qt/frm_taal.h"

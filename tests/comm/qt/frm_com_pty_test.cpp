@@ -8,6 +8,8 @@
 #include <filesystem>
 
 #include "comm/qt/frm_com.h"
+
+#include "app/program_state.h"
 #include "comm/qt/halveron.h"
 #include "comm/qt/qt_serial_link.h"
 #include "support/scripted_prompts.h"

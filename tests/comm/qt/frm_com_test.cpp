@@ -9,7 +9,9 @@
 #include <condition_variable>
 #include <mutex>
 
-#include "app/virtual_clock.h"
+#include "base/virtual_clock.h"
+
+#include "app/program_state.h"
 #include "comm/linked_central.h"
 #include "comm/qt/frm_com.h"
 #include "image/image_codec.h"

@@ -4,7 +4,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/virtual_clock.h"
+#include "base/virtual_clock.h"
+
+#include "app/program_state.h"
 #include "comm/linked_central.h"
 #include "comm/qt/halveron.h"
 #include "comm/qt/online_test.h"
@@ -36,7 +38,7 @@ struct Stage {
     clockLine.FunctionHigh = high;
     clockLine.FunctionLow = low;
     clockLine.Level = level;
-    state.SelectedClockLine = line + 1;
+    state.clock.SelectedClockLine = line + 1;
   }
   // Lets the line carry the central's answer, then the widget read it.
   void letAnswerArrive() {

@@ -16,11 +16,11 @@
 #include "clock/line_moment.h"
 #include "editor/clk_edit_fixture.h"
 #include "editor/clk_edit_rules.h"
-#include "editor/levels.h"
+#include "clock/levels.h"
 #include "editor/qt/frm_clk_edit.h"
 #include "editor/qt/up_down.h"
 #include "mainwindow/qt/frm_klokken.h"
-#include "mainwindow/qt/function_pictures.h"
+#include "editor/qt/function_pictures.h"
 #include "support/scripted_prompts.h"
 
 using namespace ordalis;
@@ -88,7 +88,7 @@ class FrmClkEditTest : public QObject {
  private slots:
   void noSelectedLineOpensNothing() {
     Editor editor(kWednesdayRelay);
-    editor.program.state.SelectedClockLine = 0;
+    editor.program.state.clock.SelectedClockLine = 0;
     QCOMPARE(editor.dialog.exec(), int{QDialog::Rejected});
     QVERIFY(!editor.dialog.isVisible());
     QCOMPARE(editor.stored().functionCode(), test::kHallCeilingRelay);
@@ -435,7 +435,7 @@ class FrmClkEditTest : public QObject {
     });
     window.mmuNieuw_Click(kContinueTable);
     QVERIFY(!program.lineAt(0).inUse());
-    QCOMPARE(program.state.SelectedClockLine, 0);
+    QCOMPARE(program.state.clock.SelectedClockLine, 0);
   }
 };
 

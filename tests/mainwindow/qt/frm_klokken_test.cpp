@@ -44,8 +44,8 @@ struct Program {
     window = std::make_unique<FrmKlokken>(state, clock, prompts);
     window->setClockLineEditor([this](bool isNew) {
       editorCalls.push_back(isNew);
-      if (state.SelectedClockLine > 0)
-        lineInEditor = state.clock.ClockTable[static_cast<size_t>(state.SelectedClockLine - 1)];
+      if (state.clock.SelectedClockLine > 0)
+        lineInEditor = state.clock.ClockTable[static_cast<size_t>(state.clock.SelectedClockLine - 1)];
       return editorAccepts;
     });
     window->show();
@@ -93,7 +93,7 @@ class FrmKlokkenTest : public QObject {
     QCOMPARE(added.RepeatCount, 1);
     // Shown, a workday line is dated on the Sunday before the current week.
     QCOMPARE(program.state.clock.ClockTable[0].Day, 31);
-    QCOMPARE(program.state.SelectedClockLine, 1);
+    QCOMPARE(program.state.clock.SelectedClockLine, 1);
     QVERIFY(program.state.clock.ClocksChanged);
     // Monday to Friday at 10:00 by the default workday flags.
     const std::vector<KlokControl*> shown = program.controlsOf(0);
@@ -111,7 +111,7 @@ class FrmKlokkenTest : public QObject {
     QTest::mouseClick(button(*program.window, "CmdAdd"), Qt::LeftButton);
     QVERIFY(!program.state.clock.ClockTable[0].inUse());
     QVERIFY(!program.mainControl(0)->isVisible());
-    QCOMPARE(program.state.SelectedClockLine, 0);
+    QCOMPARE(program.state.clock.SelectedClockLine, 0);
   }
 
   void theEditMenuAddsALineInTheChosenTable() {
@@ -129,13 +129,13 @@ class FrmKlokkenTest : public QObject {
     program.state.clock.ClockTable[0] = lineAt(kContinueTable, 8, 0);
     program.window->ScrWeeks_Change();
     QTest::mouseClick(program.window->weekArea(), Qt::LeftButton, {}, QPoint(180, 40));
-    QCOMPARE(program.state.SelectedClockLine, 1);
+    QCOMPARE(program.state.clock.SelectedClockLine, 1);
     program.prompts.answers = {Answer::Yes};
     QTest::mouseClick(button(*program.window, "CmdDelete"), Qt::LeftButton);
     QVERIFY(program.prompts.texts().back().starts_with("Mag "));
     QVERIFY(!program.state.clock.ClockTable[0].inUse());
     QVERIFY(!program.mainControl(0)->isVisible());
-    QCOMPARE(program.state.SelectedClockLine, 0);
+    QCOMPARE(program.state.clock.SelectedClockLine, 0);
     program.prompts.answers = {Answer::No};
     QVERIFY(program.window->close());
     QCOMPARE(program.prompts.shown.back().title, std::string("HALVERON Domotic system"));
@@ -248,10 +248,10 @@ class FrmKlokkenTest : public QObject {
     QCOMPARE(panel->slotFrame(1)->palette().color(QPalette::Window), QColor(0, 0, 128));
     QCOMPARE(panel->functionLabel(1)->palette().color(QPalette::WindowText), QColor(255, 255, 255));
     QCOMPARE(panel->functionLabel(0)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
-    QCOMPARE(program.state.SelectedClockLine, 1);
+    QCOMPARE(program.state.clock.SelectedClockLine, 1);
 
     panel->tabs()->setCurrentIndex(1);
-    QCOMPARE(program.state.SelectedClockLine, 2);
+    QCOMPARE(program.state.clock.SelectedClockLine, 2);
     QCOMPARE(panel->slotFrame(0)->palette().color(QPalette::Window), QColor(0, 0, 128));
     QVERIFY(program.mainControl(1)->isSelectedLine());
     QVERIFY(!program.mainControl(0)->isSelectedLine());
@@ -272,7 +272,7 @@ class FrmKlokkenTest : public QObject {
     QCOMPARE(program.editorCalls, std::vector<bool>{false});
     QCOMPARE(program.window->scrWeeks()->value(), 2);
     QCOMPARE(program.window->model().WeekStart(), makeLocalTime(2026, 6, 15));
-    QCOMPARE(program.state.SelectedClockLine, 1);
+    QCOMPARE(program.state.clock.SelectedClockLine, 1);
     QCOMPARE(program.mainControl(0)->pos(), QPoint(180 - 5, 2 * 70 + 15));
     QVERIFY(program.state.clock.ClocksChanged);
   }
@@ -287,7 +287,7 @@ class FrmKlokkenTest : public QObject {
     QCOMPARE(panel->tabs()->count(), SelectionPanelWidget::kSlots);
     for (int t = 0; t < SelectionPanelWidget::kSlots; ++t) QVERIFY(panel->slotFrame(t)->isVisible());
     panel->tabs()->setCurrentIndex(9);
-    QCOMPARE(program.state.SelectedClockLine, 10);
+    QCOMPARE(program.state.clock.SelectedClockLine, 10);
   }
 
   void draggingALineToTheFarRightGives2359OfThatRowsDay() {
@@ -318,7 +318,7 @@ class FrmKlokkenTest : public QObject {
     QVERIFY(edit);
     QVERIFY(edit->isVisible());
     edit->hide();
-    QCOMPARE(program.state.SelectedClockLine, 1);
+    QCOMPARE(program.state.clock.SelectedClockLine, 1);
   }
 
   void pageDownAndPageUpScrollByAWeek() {

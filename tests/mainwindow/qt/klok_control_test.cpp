@@ -3,7 +3,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "mainwindow/qt/function_pictures.h"
+#include "editor/qt/function_pictures.h"
 #include "mainwindow/qt/klok_control.h"
 
 using ordalis::KlokControl;

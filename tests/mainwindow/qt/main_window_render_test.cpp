@@ -4,9 +4,9 @@
 #include <QTest>
 
 #include "mainwindow/qt/frm_klokken.h"
-#include "mainwindow/qt/function_pictures.h"
+#include "editor/qt/function_pictures.h"
 #include "mainwindow/qt/klokken_body.h"
-#include "mainwindow/week_geometry.h"
+#include "week/week_geometry.h"
 #include "support/scripted_prompts.h"
 #include "tools/fixtures/demo_clock_table.h"
 

@@ -1,0 +1,140 @@
+// Normalisation of reference dates before the week view is drawn.
+#include "week/check_dates.h"
+
+#include <gtest/gtest.h>
+
+#include "clock/line_moment.h"
+#include "support/line_builder.h"
+
+namespace ordalis {
+namespace {
+
+using namespace std::chrono;
+using test::At;
+using test::LineSpec;
+using test::MakeLine;
+
+const LocalTime kNow = At(2025, 3, 12, 10);  // Wednesday; the week's Monday is 10 March
+
+struct Date {
+  int year, month, day;
+  friend bool operator==(const Date&, const Date&) = default;
+  friend std::ostream& operator<<(std::ostream& os, const Date& d) {
+    return os << d.year << "-" << d.month << "-" << d.day;
+  }
+};
+
+Date DateOf(const ClockLine& line) { return {FullYear(line.Year), line.Month, line.Day}; }
+
+Date Normalised(const LineSpec& spec, LocalTime now = kNow) {
+  ClockLineArray table{};
+  table[7] = MakeLine(spec);
+  CheckDates(table, now);
+  return DateOf(table[7]);
+}
+
+// The plain step-by-step loop, one repeat interval at a time, as a reference.
+LocalTime StepBackOneByOne(LocalTime moment, LocalTime limit, int unit, int count) {
+  while (moment > limit) {
+    if (unit == kRepeatMonths) {
+      const local_days date = floor<days>(moment);
+      const year_month_day ymd{date};
+      const year_month target = ymd.year() / ymd.month() - months{count};
+      const auto last = (target / std::chrono::last).day();
+      moment = local_days{target / std::min(ymd.day(), last)} + (moment - date);
+    } else {
+      const int perUnit[] = {0, 1, 60, 1440, 7 * 1440, 0, 1440, 1440};
+      moment -= minutes{perUnit[unit] * count};
+    }
+  }
+  return moment;
+}
+
+TEST(CheckDates, WorkdayAndWeekendLinesMoveToTheSundayBeforeTheCurrentWeek) {
+  for (uint8_t table : {kWorkdayTable, kWeekendTable}) {
+    ClockLineArray lines{};
+    lines[0] = MakeLine({.year = 2027, .month = 8, .day = 20, .hour = 6, .minute = 45, .table = table});
+    CheckDates(lines, kNow);
+    EXPECT_EQ((Date{2025, 3, 9}), DateOf(lines[0]));
+    EXPECT_EQ(6, lines[0].Hour);
+    EXPECT_EQ(45, lines[0].Minute);
+  }
+}
+
+TEST(CheckDates, OnceLinesRepeatsByZeroAndFreeLinesStayAsTheyAre) {
+  EXPECT_EQ((Date{2026, 1, 5}), Normalised({.year = 2026, .month = 1, .day = 5}));
+  EXPECT_EQ((Date{2026, 1, 5}), Normalised({.year = 2026, .month = 1, .day = 5, .unit = kRepeatDays, .count = 0}));
+  EXPECT_EQ((Date{2026, 1, 5}), Normalised({.year = 2026, .month = 1, .day = 5, .unit = 9, .count = 1}));
+  EXPECT_EQ((Date{2026, 1, 5}), Normalised({.year = 2026, .month = 1, .day = 5, .table = kWorkdayTable,
+                                            .functionHigh = 0}));
+}
+
+TEST(CheckDates, LinesAlreadyAtOrBeforeMondayKeepTheirDate) {
+  EXPECT_EQ((Date{2025, 3, 10}), Normalised({.year = 2025, .month = 3, .day = 10, .unit = kRepeatDays, .count = 1}));
+  EXPECT_EQ((Date{2024, 6, 1}), Normalised({.year = 2024, .month = 6, .day = 1, .unit = kRepeatWeeks, .count = 1}));
+}
+
+TEST(CheckDates, MinuteRepeatsStepBackToMondayButKeepTheirTime) {
+  ClockLineArray lines{};
+  lines[3] = MakeLine({.year = 2025, .month = 3, .day = 12, .hour = 10, .unit = kRepeatMinutes, .count = 15});
+  lines[4] = MakeLine({.year = 2025, .month = 3, .day = 12, .hour = 10, .unit = kRepeatMinutes, .count = 7});
+  CheckDates(lines, kNow);
+  EXPECT_EQ((Date{2025, 3, 10}), DateOf(lines[3]));  // exactly Monday 00:00
+  EXPECT_EQ((Date{2025, 3, 9}), DateOf(lines[4]));   // Sunday 23:54
+  EXPECT_EQ(10, lines[3].Hour);
+  EXPECT_EQ(0, lines[3].Minute);
+}
+
+TEST(CheckDates, EveryUnitMovesBackByWholeIntervals) {
+  EXPECT_EQ((Date{2025, 3, 9}), Normalised({.year = 2025, .month = 3, .day = 11, .hour = 3,
+                                            .unit = kRepeatHours, .count = 5}));
+  EXPECT_EQ((Date{2025, 3, 9}), Normalised({.year = 2025, .month = 3, .day = 20, .hour = 7,
+                                            .unit = kRepeatDays, .count = 1}));
+  EXPECT_EQ((Date{2025, 3, 4}), Normalised({.year = 2025, .month = 4, .day = 1, .unit = kRepeatWeeks, .count = 2}));
+  EXPECT_EQ((Date{2025, 2, 28}), Normalised({.year = 2025, .month = 5, .day = 31, .unit = kRepeatMonths, .count = 1}));
+  EXPECT_EQ((Date{2025, 3, 8}), Normalised({.year = 2025, .month = 3, .day = 14, .unit = kRepeatWorkdays, .count = 3}));
+  EXPECT_EQ((Date{2025, 3, 6}), Normalised({.year = 2025, .month = 3, .day = 16, .unit = kRepeatWeekendDays, .count = 5}));
+}
+
+TEST(CheckDates, MonthlyStepsStayClippedOnTheWayBack) {
+  // From 31 July every month, with Monday 31 March 2025 as the limit: June
+  // clips the day to 30, so the result is 30 March, not 31 March.
+  EXPECT_EQ((Date{2025, 3, 30}), Normalised({.year = 2025, .month = 7, .day = 31, .unit = kRepeatMonths, .count = 1},
+                                            At(2025, 4, 2)));
+}
+
+TEST(CheckDates, ReturnsTheLinesWhoseDateChanged) {
+  ClockLineArray lines{};
+  lines[1] = MakeLine({.year = 2025, .month = 3, .day = 20, .unit = kRepeatDays, .count = 1});
+  lines[2] = MakeLine({.year = 2025, .month = 3, .day = 1, .unit = kRepeatDays, .count = 1});
+  lines[5] = MakeLine({.year = 2025, .month = 3, .day = 9, .table = kWorkdayTable});
+  lines[6] = MakeLine({.year = 2025, .month = 3, .day = 20, .table = kWeekendTable});
+  EXPECT_EQ((std::vector<int>{1, 6}), CheckDates(lines, kNow));
+}
+
+TEST(CheckDates, LinesDatedYearsAheadGiveExactlyTheStepByStepResult) {
+  const LocalTime monday = At(2025, 3, 10);
+  const struct {
+    LineSpec spec;
+  } cases[] = {
+      {{.year = 2029, .month = 12, .day = 31, .hour = 23, .minute = 59, .unit = kRepeatMinutes, .count = 1}},
+      {{.year = 2029, .month = 6, .day = 1, .hour = 12, .unit = kRepeatMinutes, .count = 250}},
+      {{.year = 2028, .month = 2, .day = 29, .hour = 5, .unit = kRepeatHours, .count = 7}},
+      {{.year = 2029, .month = 1, .day = 1, .unit = kRepeatDays, .count = 255}},
+      {{.year = 2029, .month = 1, .day = 31, .hour = 8, .unit = kRepeatMonths, .count = 1}},
+      {{.year = 2029, .month = 8, .day = 31, .unit = kRepeatMonths, .count = 7}},
+      {{.year = 2028, .month = 2, .day = 29, .unit = kRepeatMonths, .count = 12}},
+      {{.year = 2026, .month = 3, .day = 10, .unit = kRepeatMonths, .count = 12}},
+      {{.year = 2025, .month = 3, .day = 31, .hour = 1, .unit = kRepeatMonths, .count = 3}},
+  };
+  for (const auto& c : cases) {
+    ClockLine line = MakeLine(c.spec);
+    const LocalTime expected = StepBackOneByOne(LineMoment(line), monday, c.spec.unit, c.spec.count);
+    MoveBackToWeek(line, monday);
+    EXPECT_EQ(floor<days>(expected), LineDate(line)) << c.spec.year << "-" << c.spec.month << "-"
+                                                       << c.spec.day << " unit " << int(c.spec.unit);
+  }
+}
+
+}  // namespace
+}  // namespace ordalis

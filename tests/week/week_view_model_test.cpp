@@ -1,0 +1,297 @@
+// The week view model: week start, placement with the pool and counts, the
+// visible tables, the hit test, dragging and the selection panel.
+#include "week/week_view_model.h"
+
+#include "app/program_state.h"
+
+#include <gtest/gtest.h>
+
+#include "clock/line_moment.h"
+#include "week/week_geometry.h"
+#include "support/line_builder.h"
+
+namespace ordalis {
+namespace {
+
+using test::At;
+using test::LineSpec;
+using test::MakeLine;
+
+class WeekView : public ::testing::Test {
+ protected:
+  // Wednesday 12 March 2025; the current week starts on Monday 10 March.
+  FixedClock clock{At(2025, 3, 12, 10)};
+  ProgramState state;
+  WeekViewModel model{state, clock};
+
+  void Put(int index, const LineSpec& spec) { state.clock.ClockTable[index] = MakeLine(spec); }
+  const ClockLine& Line(int index) const { return state.clock.ClockTable[index]; }
+
+  std::vector<int> VisiblePoolOf(int line) const {
+    std::vector<int> ids;
+    for (int p = 1; p <= kPoolControls; ++p) {
+      const ClockControl& control = model.Control(PoolId(p));
+      if (control.visible && control.ClkIndex == OccurrenceIndex(line)) ids.push_back(PoolId(p));
+    }
+    return ids;
+  }
+  int VisiblePoolCount() const {
+    int count = 0;
+    for (int p = 1; p <= kPoolControls; ++p) count += model.Control(PoolId(p)).visible;
+    return count;
+  }
+};
+
+TEST_F(WeekView, WeekStartIsTheMondayOfTheCurrentWeekShiftedByTheOffset) {
+  model.Repaint();
+  EXPECT_EQ(At(2025, 3, 10), model.WeekStart());
+  model.SetWeekOffset(1);
+  model.Repaint();
+  EXPECT_EQ(At(2025, 3, 17), model.WeekStart());
+  model.SetWeekOffset(-2);
+  model.Repaint();
+  EXPECT_EQ(At(2025, 2, 24), model.WeekStart());
+  clock.set(At(2025, 3, 16, 23, 59));  // a Sunday still belongs to the week of the 10th
+  model.SetWeekOffset(0);
+  model.Repaint();
+  EXPECT_EQ(At(2025, 3, 10), model.WeekStart());
+}
+
+TEST_F(WeekView, MainControlStandsAtTheMomentOfItsLine) {
+  Put(4, {.year = 2025, .month = 3, .day = 13, .hour = 7, .minute = 30});
+  model.Repaint();
+  const ClockControl& control = model.Control(4);
+  EXPECT_TRUE(control.visible);
+  EXPECT_EQ(4, control.ClkIndex);
+  EXPECT_EQ(20 + 140 + 10 - 5, control.left);
+  EXPECT_EQ(70 * 3 + 15, control.top);
+  EXPECT_EQ(1, control.ClkCount);
+  EXPECT_EQ(0, VisiblePoolCount());
+}
+
+TEST_F(WeekView, LinesOnOneSpotShowTheirCountAndOneDraggedAwayLowersIt) {
+  Put(0, {.year = 2025, .month = 3, .day = 11, .hour = 8});
+  Put(1, {.year = 2025, .month = 3, .day = 11, .hour = 8});
+  model.Repaint();
+  EXPECT_EQ(2, model.Control(0).ClkCount);
+  EXPECT_EQ(2, model.Control(1).ClkCount);
+  Put(2, {.year = 2025, .month = 3, .day = 4, .hour = 8, .unit = kRepeatWeeks, .count = 1});
+  model.Repaint();
+  EXPECT_EQ(3, model.Control(0).ClkCount);
+  ASSERT_EQ(1u, VisiblePoolOf(2).size());
+  EXPECT_EQ(3, model.Control(VisiblePoolOf(2)[0]).ClkCount);
+  // A control dragged away lowers the count of those left behind.
+  model.MouseDown(week::TimeX(8, 0), week::ReferenceY(1), MouseButton::Left);
+  model.MouseMove(week::TimeX(10, 0), week::ReferenceY(1), true);
+  EXPECT_EQ(1, model.Control(0).ClkCount);
+  EXPECT_EQ(2, model.Control(1).ClkCount);
+}
+
+TEST_F(WeekView, OccurrencesTakePoolControlsInOrderAcrossLines) {
+  Put(0, {.year = 2025, .month = 3, .day = 9, .hour = 7, .unit = kRepeatDays, .count = 1});
+  Put(1, {.year = 2025, .month = 3, .day = 9, .hour = 9, .unit = kRepeatDays, .count = 1});
+  model.Repaint();
+  EXPECT_EQ((std::vector<int>{PoolId(1), PoolId(2), PoolId(3), PoolId(4), PoolId(5), PoolId(6), PoolId(7)}),
+            VisiblePoolOf(0));
+  EXPECT_EQ(PoolId(8), VisiblePoolOf(1).front());
+  EXPECT_EQ(-2, model.Control(PoolId(1)).ClkIndex);
+  EXPECT_EQ(-3, model.Control(PoolId(8)).ClkIndex);
+  EXPECT_EQ(-1, model.Control(PoolId(15)).ClkIndex);
+  EXPECT_FALSE(model.Control(0).visible);  // own moment on the Sunday before
+}
+
+TEST_F(WeekView, PoolHandsOutOnly199ControlsAndLaterLinesGetNone) {
+  // A daily repeat by 0 lands 250 times on its own moment.
+  Put(0, {.year = 2025, .month = 3, .day = 10, .hour = 12, .unit = kRepeatDays, .count = 0});
+  Put(1, {.year = 2025, .month = 3, .day = 9, .hour = 7, .unit = kRepeatDays, .count = 1});
+  model.Repaint();
+  EXPECT_EQ(199u, VisiblePoolOf(0).size());
+  EXPECT_FALSE(model.Control(PoolId(200)).visible);
+  EXPECT_TRUE(VisiblePoolOf(1).empty());
+  EXPECT_EQ(200, model.Control(0).ClkCount);  // the main control and 199 occurrences
+}
+
+TEST_F(WeekView, HiddenTableIsNeitherDrawnNorHit) {
+  Put(0, {.year = 2025, .month = 3, .day = 15, .hour = 10, .table = kWeekendTable});
+  Put(1, {.year = 2025, .month = 3, .day = 15, .hour = 10, .table = kContinueTable});
+  model.SetTableVisible(kWeekendTable, false);
+  model.Repaint();
+  EXPECT_TRUE(VisiblePoolOf(0).empty());
+  EXPECT_FALSE(model.Control(0).visible);
+  EXPECT_TRUE(model.Control(1).visible);
+  EXPECT_EQ(1, model.Control(1).ClkCount);
+  EXPECT_EQ((std::vector<int>{2}), (model.CheckCoord(week::TimeX(10, 0), week::ReferenceY(5)), model.HitList()));
+}
+
+
+TEST_F(WeekView, HitTestReachesFivePixelsSidewaysAndTwentyFiveUpOrDown) {
+  Put(3, {.year = 2025, .month = 3, .day = 12, .hour = 6});  // Wednesday, x = 140, y = 180
+  model.Repaint();
+  EXPECT_EQ(1, model.CheckCoord(135, 180));
+  EXPECT_EQ(1, model.CheckCoord(145, 155));
+  EXPECT_EQ(1, model.CheckCoord(140, 205));
+  EXPECT_EQ((std::vector<int>{4}), model.HitList());
+  EXPECT_EQ(0, model.CheckCoord(134.5, 180));
+  EXPECT_EQ(0, model.CheckCoord(145.5, 180));
+  EXPECT_EQ(0, model.CheckCoord(140, 154.5));
+  EXPECT_EQ(0, model.CheckCoord(140, 205.5));
+  EXPECT_TRUE(model.HitList().empty());
+}
+
+TEST_F(WeekView, HitTestFindsOccurrencesAndListsAtMostTenLinesInIndexOrder) {
+  for (int i = 0; i < 12; ++i)
+    Put(20 + i, {.year = 2025, .month = 3, .day = 3, .hour = 12, .unit = kRepeatWeeks, .count = 1});
+  model.Repaint();
+  ASSERT_EQ(10, model.CheckCoord(week::TimeX(12, 0), week::ReferenceY(0)));
+  EXPECT_EQ(21, model.HitList().front());
+  EXPECT_EQ(30, model.HitList().back());
+}
+
+TEST_F(WeekView, ClickSelectsTheFirstHitAndListsEveryHitInThePanel) {
+  model.SetCatalogueTexts({[](uint8_t type, uint8_t number) { return "Relay " + std::to_string(number); },
+                           [](uint8_t level, uint8_t type) { return level ? std::string("On") : "Off"; }});
+  Put(0, {.year = 2025, .month = 3, .day = 5, .hour = 7, .minute = 30, .unit = kRepeatDays, .count = 2,
+          .functionLow = 3, .level = 255});
+  Put(1, {.year = 2025, .month = 3, .day = 11, .hour = 7, .minute = 30, .functionLow = 4, .level = 0});
+  model.Repaint();
+  EXPECT_EQ(MouseDownResult::Selected, model.MouseDown(week::TimeX(7, 30), week::ReferenceY(1), MouseButton::Left));
+  EXPECT_EQ(1, state.clock.SelectedClockLine);
+  ASSERT_EQ(2u, model.PanelSlots().size());
+  EXPECT_EQ(1, model.SelectedEntry());
+  EXPECT_EQ("Relay 3 On", model.PanelSlots()[0].functionText);
+  EXPECT_EQ("05/03 07:30 Elke 2 Dag(en)", model.PanelSlots()[0].momentText);
+  EXPECT_EQ(kPictureOn, model.PanelSlots()[0].picture);
+  EXPECT_EQ("Relay 4 Off", model.PanelSlots()[1].functionText);
+  EXPECT_EQ("11/03 07:30 Eenmalig", model.PanelSlots()[1].momentText);
+  EXPECT_EQ(kPictureOff, model.PanelSlots()[1].picture);
+  EXPECT_TRUE(model.LookOf(VisiblePoolOf(0).front()).selected);
+  EXPECT_FALSE(model.LookOf(1).selected);
+  model.SelectEntry(2);
+  EXPECT_EQ(2, state.clock.SelectedClockLine);
+  EXPECT_TRUE(model.LookOf(1).selected);
+}
+
+TEST_F(WeekView, PanelTakesTheLevelTextInTheActiveLanguage) {
+  Put(0, {.year = 2025, .month = 3, .day = 11, .hour = 8, .functionHigh = 1, .level = 0});
+  state.texts.LanguageOffset = 10000;  // Dutch
+  model.Repaint();
+  model.MouseDown(week::TimeX(8, 0), week::ReferenceY(1), MouseButton::Left);
+  ASSERT_EQ(1u, model.PanelSlots().size());
+  const std::string& text = model.PanelSlots()[0].functionText;
+  EXPECT_EQ(" Uit", text.substr(text.size() - 4));
+}
+
+TEST_F(WeekView, ClickOnAnEmptySpotChangesNothingAndRightClickOpensTheEditMenu) {
+  Put(0, {.year = 2025, .month = 3, .day = 10, .hour = 1});
+  model.Repaint();
+  EXPECT_EQ(MouseDownResult::ShowEditMenu, model.MouseDown(40, 40, MouseButton::Right));
+  EXPECT_EQ(1, state.clock.SelectedClockLine);
+  EXPECT_EQ(0, model.DragLine());
+  EXPECT_EQ(MouseDownResult::Nothing, model.MouseDown(300, 300, MouseButton::Left));
+  EXPECT_EQ(1, state.clock.SelectedClockLine);
+  EXPECT_EQ(1u, model.PanelSlots().size());
+}
+
+TEST_F(WeekView, SelectingARepeatedLineKeepsOneControlPerOccurrence) {
+  Put(0, {.year = 2025, .month = 3, .day = 9, .hour = 7, .unit = kRepeatDays, .count = 1});
+  model.Repaint();
+  model.MouseDown(week::TimeX(7, 0), week::ReferenceY(2), MouseButton::Left);
+  model.MouseUp(week::TimeX(7, 0), week::ReferenceY(2));
+  EXPECT_EQ(7u, VisiblePoolOf(0).size());
+  for (int id : VisiblePoolOf(0)) EXPECT_EQ(1, model.Control(id).ClkCount);
+}
+
+TEST_F(WeekView, DraggingToTheFarRightGivesTwentyThreeFiftyNineOfThatDay) {
+  Put(0, {.year = 2025, .month = 3, .day = 17, .hour = 8});
+  model.SetWeekOffset(1);
+  model.Repaint();
+  model.MouseDown(week::TimeX(8, 0), week::ReferenceY(0), MouseButton::Left);
+  EXPECT_EQ(1, model.DragLine());
+  EXPECT_TRUE(model.MouseMove(539, week::ReferenceY(2), true));
+  EXPECT_EQ(23, Line(0).Hour);
+  EXPECT_EQ(59, Line(0).Minute);
+  EXPECT_EQ(At(2025, 3, 19, 23, 59), LineMoment(Line(0)));
+  EXPECT_TRUE(state.clock.ClocksChanged);
+  EXPECT_EQ(week::ControlLeft(23, 59), model.Control(0).left);
+  EXPECT_EQ(week::ControlTop(2), model.Control(0).top);
+  model.MouseUp(539, week::ReferenceY(2));
+  EXPECT_EQ(0, model.DragLine());
+  EXPECT_EQ(1, state.clock.SelectedClockLine);
+}
+
+TEST_F(WeekView, DragSnapsToQuartersAndRowsWithHalvesToTheEvenNeighbour) {
+  Put(0, {.year = 2025, .month = 3, .day = 10, .hour = 8});
+  model.Repaint();
+  model.MouseDown(week::TimeX(8, 0), week::ReferenceY(0), MouseButton::Left);
+  model.MouseMove(22.5, 145, true);  // quarter 0.5 -> 0, row 1.5 -> 2
+  EXPECT_EQ(At(2025, 3, 12, 0, 0), LineMoment(Line(0)));
+  model.MouseMove(27.5, 75, true);   // quarter 1.5 -> 2, row 0.5 -> 0
+  EXPECT_EQ(At(2025, 3, 10, 0, 30), LineMoment(Line(0)));
+  EXPECT_FALSE(model.MouseMove(540, 100, true));  // outside the drag area
+  EXPECT_FALSE(model.MouseMove(100, 100, false));  // button no longer held
+  EXPECT_EQ(At(2025, 3, 10, 0, 30), LineMoment(Line(0)));
+}
+
+TEST_F(WeekView, DraggedRepeatingLineMovesBackAndReusesItsControls) {
+  Put(0, {.year = 2025, .month = 3, .day = 9, .hour = 7, .unit = kRepeatDays, .count = 1});
+  Put(1, {.year = 2025, .month = 3, .day = 9, .hour = 20, .unit = kRepeatDays, .count = 1});
+  model.Repaint();
+  const std::vector<int> before = VisiblePoolOf(0);
+  model.MouseDown(week::TimeX(7, 0), week::ReferenceY(4), MouseButton::Left);
+  model.MouseMove(week::TimeX(9, 0), week::ReferenceY(4), true);
+  // Friday 09:00 is moved back day by day to Sunday 9 March.
+  EXPECT_EQ(At(2025, 3, 9, 9), LineMoment(Line(0)));
+  EXPECT_EQ(before, VisiblePoolOf(0));
+  EXPECT_EQ(week::ControlLeft(9, 0), model.Control(before[0]).left);
+  EXPECT_EQ(7u, VisiblePoolOf(1).size());
+}
+
+TEST_F(WeekView, DraggedWorkdayLineChangesOnlyItsTime) {
+  Put(0, {.year = 2025, .month = 3, .day = 9, .hour = 7, .table = kWorkdayTable});
+  model.Repaint();
+  model.MouseDown(week::TimeX(7, 0), week::ReferenceY(1), MouseButton::Left);
+  model.MouseMove(week::TimeX(18, 45), week::ReferenceY(4), true);
+  EXPECT_EQ(At(2025, 3, 9, 18, 45), LineMoment(Line(0)));
+  EXPECT_EQ(week::ControlLeft(18, 45), model.Control(VisiblePoolOf(0)[0]).left);
+  EXPECT_EQ(week::ControlTop(0), model.Control(VisiblePoolOf(0)[0]).top);
+}
+
+TEST_F(WeekView, OtherModesPlaceTheMainControlOnly) {
+  Put(0, {.year = 2025, .month = 3, .day = 10, .hour = 7, .unit = kRepeatDays, .count = 1});
+  model.RecomputeWeek();
+  state.clock.ClockTable[0].Hour = 9;
+  model.PaintAClock(0, kPaintMainOnly);
+  EXPECT_EQ(week::ControlLeft(9, 0), model.Control(0).left);
+  EXPECT_EQ(week::ControlLeft(7, 0), model.Control(VisiblePoolOf(0)[0]).left);
+}
+
+TEST_F(WeekView, LookFollowsTheTableAndTheFunction) {
+  Put(5, {.year = 2025, .month = 3, .day = 11, .hour = 8, .table = kSimulationTable, .functionHigh = 25, .level = 0});
+  model.Repaint();
+  const ControlLook look = model.LookOf(5);
+  EXPECT_TRUE(look.visible);
+  EXPECT_EQ((Rgb{0, 255, 0}), look.colour);
+  EXPECT_EQ(kPictureNight, look.picture);
+  EXPECT_FALSE(look.selected);
+  EXPECT_FALSE(model.LookOf(PoolId(1)).visible);
+}
+
+TEST_F(WeekView, JumpToLineShowsItsWeekAndSelectsIt) {
+  Put(2, {.year = 2025, .month = 3, .day = 27, .hour = 16});
+  model.JumpToLine(2);
+  EXPECT_EQ(2, model.WeekOffset());
+  EXPECT_EQ(At(2025, 3, 24), model.WeekStart());
+  EXPECT_EQ(3, state.clock.SelectedClockLine);
+  Put(3, {.year = 2025, .month = 1, .day = 2, .hour = 16});
+  EXPECT_EQ(0, model.WeekOffsetOfLine(3));
+}
+
+TEST_F(WeekView, ChangedControlsAreReportedOnce) {
+  Put(0, {.year = 2025, .month = 3, .day = 11, .hour = 8});
+  model.Repaint();
+  EXPECT_EQ((std::vector<int>{0}), model.TakeChangedControls());
+  EXPECT_TRUE(model.TakeChangedControls().empty());
+}
+
+}  // namespace
+}  // namespace ordalis
