@@ -39,4 +39,9 @@ int16_t LevelToPercent(int raw);
 // uncoupled level from 105 on, 0 below 0.
 int16_t PercentToLevel(int p);
 
+// The level byte the central unit receives for a line's level: a dimmer
+// (function type 2) gets per cent, any other type its level with 255 ("no
+// level") sent as 1.
+uint8_t ReceivedLevel(uint8_t functionType, uint8_t level);
+
 }  // namespace ordalis

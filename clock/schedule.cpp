@@ -9,43 +9,11 @@ using namespace std::chrono;
 
 namespace {
 
-bool IsWorkday(LocalTime moment, const WorkdayFlags& workdays) {
-  return workdays[WeekdayIndex(floor<days>(moment))] == 1;
-}
-
-bool RepeatsDaily(const ClockLine& line) {
-  return line.Table == kWorkdayTable || line.Table == kWeekendTable;
-}
-
-// One forward step (k counts from 1), or nullopt when the stepping stops.
+// One forward step (k counts from 1), or nullopt when the stepping stops:
+// the shared step rules with the week view's cap on minute steps.
 std::optional<LocalTime> StepForward(const ClockLine& line, LocalTime m, int k) {
-  if (RepeatsDaily(line)) return m + days{1};
-  const int count = line.RepeatCount;
-  switch (line.RepeatUnit) {
-    case kRepeatMinutes:
-      if (k > kMaxMinuteSteps) return std::nullopt;
-      return m + minutes{count};
-    case kRepeatHours:
-      return m + hours{count};
-    case kRepeatDays:
-    case kRepeatWorkdays:
-    case kRepeatWeekendDays:
-      return m + days{count};
-    case kRepeatWeeks:
-      return m + days{7 * count};
-    case kRepeatMonths:
-      return AddMonths(m, count);
-    default:  // once, and any unknown unit
-      return std::nullopt;
-  }
-}
-
-bool IsShown(const ClockLine& line, LocalTime m, const WorkdayFlags& workdays) {
-  if (line.Table == kWorkdayTable || line.RepeatUnit == kRepeatWorkdays)
-    return IsWorkday(m, workdays);
-  if (line.Table == kWeekendTable || line.RepeatUnit == kRepeatWeekendDays)
-    return !IsWorkday(m, workdays);
-  return true;
+  if (!RepeatsDaily(line) && line.RepeatUnit == kRepeatMinutes && k > kMaxMinuteSteps) return std::nullopt;
+  return NextOccurrence(line, m);
 }
 
 }  // namespace
@@ -74,7 +42,7 @@ void ScheduleLine(const ClockLine& line, LocalTime weekStart, const WorkdayFlags
     if (offset >= 7) break;
     if (mondayOnly && offset >= 1) break;
     if (offset < 0) continue;
-    if (IsShown(line, m, workdays)) result.occurrences.push_back(m);
+    if (ActsAt(line, m, workdays)) result.occurrences.push_back(m);
   }
 }
 

@@ -11,11 +11,9 @@
 
 #include "base/clock_source.h"
 #include "clock/clock_line.h"
+#include "clock/step_rules.h"
 
 namespace ordalis {
-
-// Monday first; a flag of 1 marks a workday, any other value a weekend day.
-using WorkdayFlags = std::array<uint8_t, 7>;
 
 // At most this many forward steps per line, and this many for minute repeats.
 constexpr int kMaxScheduleSteps = 250;

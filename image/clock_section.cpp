@@ -76,10 +76,7 @@ void LinkClockTables(ClockLineArray& table, int maxClockLines) {
   }
 }
 
-uint8_t LevelByteOf(const ClockLine& line) {
-  if (line.FunctionHigh == kDimmerType) return static_cast<uint8_t>(LevelToPercent(line.Level));
-  return line.Level == kNoLevel ? kNoLevelByte : line.Level;
-}
+uint8_t LevelByteOf(const ClockLine& line) { return ReceivedLevel(line.FunctionHigh, line.Level); }
 
 uint8_t LevelFromByte(uint8_t functionHigh, uint8_t levelByte) {
   if (functionHigh == kDimmerType) return static_cast<uint8_t>(PercentToLevel(levelByte));
