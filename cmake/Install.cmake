@@ -13,7 +13,15 @@ install(FILES ${packaging}/${ORDALIS_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL
 install(FILES ${packaging}/${ORDALIS_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${ORDALIS_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${packaging}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# Debian's places for the copyright file and the changelog of a native package.
+set(ORDALIS_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/ordalis)
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+  COMMAND gzip -9nc ${packaging}/changelog > ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+  DEPENDS ${packaging}/changelog
+  VERBATIM)
+add_custom_target(changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
+install(FILES ${packaging}/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${ORDALIS_DOCDIR})
 
 # Manual pages, made from each program's --help and --version by help2man
 # with the sections of packaging/man/<program>.h2m.
@@ -49,15 +57,14 @@ set(CPACK_PACKAGE_NAME ordalis)
 set(CPACK_PACKAGE_VENDOR "The Ordalis developers")
 set(CPACK_PACKAGE_CONTACT "The Ordalis developers <developers@ordalis.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "clock tables of a KVB home-automation central unit")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "clock tables of a KVB home-automation central unit\n"
-    " Ordalis shows the clock lines of the five clock tables of a KVB central\n"
-    " unit on a week view, edits them in a dialog that names the installation's\n"
-    " functions, keeps them in clock files, and sends them to the central unit\n"
-    " or fetches them from it over a serial line or a telephone modem.\n"
-    " .\n"
-    " The package also holds ordalis-cli, the same core for scripts, and\n"
-    " ordalis-sim, a simulated central unit for trying it without hardware.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Ordalis shows the clock lines of the five clock tables of a KVB central\n"
+    "unit on a week view, edits them in a dialog that names the installation's\n"
+    "functions, keeps them in clock files, and sends them to the central unit\n"
+    "or fetches them from it over a serial line or a telephone modem.\n"
+    "\n"
+    "The package also holds ordalis-cli, the same core for scripts, and\n"
+    "ordalis-sim, a simulated central unit for trying it without hardware.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
