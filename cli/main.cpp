@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/cli_context.h"
+#include "ordalis_version.h"
 
 using namespace ordalis;
 using namespace ordalis::cli;
@@ -10,6 +11,11 @@ using namespace ordalis::cli;
 int main(int argc, char** argv) {
   CLI::App app{"Ordalis: clock tables of a KVB central unit, for scripts"};
   app.require_subcommand(1);
+  app.set_version_flag("--version", std::string("ordalis-cli ") + ORDALIS_VERSION);
+  app.set_help_all_flag("--help-all", "Print this help with every command's options");
+  app.footer("Exit status: 0 success, 1 refused input or a failed transfer, 2 a usage error.\n"
+             "diff, compare and check: 0 no difference or finding, 1 differences or findings,\n"
+             "2 trouble.");
   CliContext context;
   app.add_flag("--json", context.json, "Print one JSON document on stdout");
   app.add_option("--lang", context.lang, "Language: en, nl, fr, de, es, it, pt")
@@ -46,6 +52,10 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
     app.exit(e);

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <csignal>
+#include <iostream>
 #include <filesystem>
 #include <cstdio>
 
@@ -112,6 +113,9 @@ nlohmann::json CliTransfer::resultJson(const Texts& texts, TransferResult result
 
 int CliTransfer::finish(const CliContext& context, TransferResult result, int attempts, nlohmann::json extra) {
   if (m_session->onProgress) std::fputc('\n', stderr);
+  // The program's own text came first; the platform's reason follows it.
+  const std::string portError = m_stage->link.openError();
+  if (result != transfer::kOk && !portError.empty()) std::cerr << portError << "\n";
   if (context.json) {
     nlohmann::json document = resultJson(context.state.texts, result, attempts);
     if (extra.is_object()) document.update(extra);

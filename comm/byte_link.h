@@ -23,6 +23,10 @@ class ByteLink {
   virtual bool open(const std::string& port, const std::string& settings) = 0;
   virtual void close() = 0;
   virtual bool isOpen() const = 0;
+  // Why the last open failed: the port and the platform's words
+  // ("/dev/ttyS0: Permission denied"), or empty when it did not fail or the
+  // link cannot say.
+  virtual std::string openError() const { return {}; }
 
   // Queues bytes for sending, in order; false when the link is not open.
   virtual bool write(std::span<const uint8_t> bytes) = 0;

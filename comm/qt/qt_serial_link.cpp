@@ -31,8 +31,12 @@ QtSerialLink::~QtSerialLink() { close(); }
 
 bool QtSerialLink::open(const std::string& port, const std::string& settings) {
   close();
+  m_openError.clear();
   auto parsed = ParsePortSettings(settings);
-  if (!parsed) return false;
+  if (!parsed) {
+    m_openError = port + ": invalid port settings " + settings;
+    return false;
+  }
   m_port = std::make_unique<QSerialPort>();
   m_port->setPortName(QString::fromStdString(port));
   bool configured = m_port->setBaudRate(parsed->baudRate) &&
@@ -41,6 +45,9 @@ bool QtSerialLink::open(const std::string& port, const std::string& settings) {
                     m_port->setStopBits(parsed->stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
                     m_port->setFlowControl(QSerialPort::NoFlowControl);
   if (!configured || !m_port->open(QIODevice::ReadWrite)) {
+    m_openError = port + ": " + m_port->errorString().toStdString();
+    if (m_port->error() == QSerialPort::PermissionError)
+      m_openError += " (on Linux the user must be in the group that owns the port, usually dialout)";
     m_port.reset();
     return false;
   }

@@ -21,6 +21,7 @@ class QtSerialLink final : public ByteLink {
   bool open(const std::string& port, const std::string& settings) override;
   void close() override;
   bool isOpen() const override;
+  std::string openError() const override { return m_openError; }
   bool write(std::span<const uint8_t> bytes) override;
   std::size_t bytesToWrite() const override;
   std::size_t bytesAvailable() const override;
@@ -35,6 +36,7 @@ class QtSerialLink final : public ByteLink {
   void takeWaitingBytes() const;
 
   std::unique_ptr<QSerialPort> m_port;
+  std::string m_openError;
 };
 
 }  // namespace ordalis

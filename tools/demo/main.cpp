@@ -3,36 +3,60 @@
 // program can be tried without an installer's file.
 #include <filesystem>
 #include <iostream>
+#include <string_view>
 
-#include "base/file_store.h"
 #include "base/clock_source.h"
+#include "base/file_store.h"
+#include "ordalis_version.h"
 #include "tools/fixtures/demo_clock_table.h"
 #include "tools/fixtures/demo_installation.h"
 #include "tools/fixtures/installation_file_builder.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: ordalis-demo OUTDIR\n"
+    "Writes the demo installation OUTDIR/demo.nbt and a clock file OUTDIR/demo.clk\n"
+    "dated around the current week; makes OUTDIR when it does not exist.\n"
+    "\n"
+    "Options:\n"
+    "  --help      print this help and exit\n"
+    "  --version   print the version and exit\n"
+    "\n"
+    "Exit status: 0 both files written, 1 a file could not be written, 2 a usage error.\n";
+
+int writeFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+  const auto written = ordalis::replaceFileBytes(path.string(), bytes);
+  if (!written.ok) {
+    std::cerr << path.string() << ": " << written.error << "\n";
+    return 1;
+  }
+  std::cout << path.string() << "\n";
+  return 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: ordalis-demo OUTDIR\n";
+  const std::string_view argument = argc == 2 ? argv[1] : "";
+  if (argument == "--help" || argument == "-h") {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (argument == "--version") {
+    std::cout << "ordalis-demo " << ORDALIS_VERSION << "\n";
+    return 0;
+  }
+  // An argument that looks like an option is never taken for a folder name.
+  if (argc != 2 || argument.empty() || argument.front() == '-') {
+    std::cerr << kUsage;
     return 2;
   }
   const std::filesystem::path directory = argv[1];
   std::error_code error;
   std::filesystem::create_directories(directory, error);
-  const std::string path = (directory / "demo.nbt").string();
-  const auto written = ordalis::replaceFileBytes(
-      path, ordalis::fixtures::BuildInstallationFile(ordalis::fixtures::DemoInstallation()));
-  if (!written.ok) {
-    std::cerr << path << ": " << written.error << "\n";
-    return 1;
-  }
-  std::cout << path << "\n";
-  const std::string clockPath = (directory / "demo.clk").string();
-  const auto clockWritten = ordalis::replaceFileBytes(
-      clockPath, ordalis::fixtures::DemoClockFile(ordalis::SystemClock().now()));
-  if (!clockWritten.ok) {
-    std::cerr << clockPath << ": " << clockWritten.error << "\n";
-    return 1;
-  }
-  std::cout << clockPath << "\n";
-  return 0;
+  if (int failed = writeFile(directory / "demo.nbt",
+                             ordalis::fixtures::BuildInstallationFile(ordalis::fixtures::DemoInstallation())))
+    return failed;
+  return writeFile(directory / "demo.clk", ordalis::fixtures::DemoClockFile(ordalis::SystemClock().now()));
 }

@@ -10,6 +10,7 @@
 #include <iostream>
 #include <unistd.h>
 
+#include "ordalis_version.h"
 #include "tools/fixtures/simulated_central.h"
 #include "tools/sim/preload.h"
 #include "tools/sim/pty_line.h"
@@ -58,6 +59,11 @@ void writeLog(std::ofstream& log, SteadyTime start, bool fromProgram, uint8_t by
 
 int main(int argc, char** argv) {
   CLI::App app{"ordalis-sim: a simulated KVB central unit on a pseudo-terminal"};
+  app.set_version_flag("--version", std::string("ordalis-sim ") + ORDALIS_VERSION);
+  app.footer("Prints the device to open, then answers until SIGINT or SIGTERM.\n"
+             "Exit status: 0 stopped by a signal, 1 a file could not be read or the\n"
+             "pseudo-terminal could not be made, 2 a usage error (CLI11 reports\n"
+             "usage errors with its own codes above 100).");
   SimOptions options;
   fixtures::CentralFaults faults;
   app.add_option("--model", options.model, "Central model 0 to 4 (default: the installation's)")->check(CLI::Range(0, 4));
