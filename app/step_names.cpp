@@ -38,6 +38,7 @@ std::string StepName(StepKind kind, const Texts& texts, const CatalogueTexts& ca
   const ClockLineArray& described = after[static_cast<size_t>(line)].inUse() ? after : before;
   std::string what = MakePanelSlot(described, line, catalogue).functionText;
   what.erase(what.find_last_not_of(' ') + 1);
+  what.erase(0, what.find_first_not_of(' '));
   return what.empty() ? name : name + " " + what;
 }
 
