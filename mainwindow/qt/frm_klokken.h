@@ -70,7 +70,6 @@ class FrmKlokken : public QMainWindow {
   // Tool-bar button by key ("SAVE") or table toggle (0-4).
   QAction* toolButton(const QString& key) const;
   QAction* tableToggle(int table) const { return m_tableToggles[static_cast<size_t>(table)]; }
-  const ClockHistory& history() const { return m_history; }
 
  public slots:
   // The commands other parts call.
