@@ -126,7 +126,10 @@ std::string NewClockFileName(const std::string& installationPath) {
 }
 
 void mmuFileNew_Click(ClockCommandContext& context) {
-  if (!SaveChangesFirst(context)) return;
+  if (SaveChangesFirst(context)) NewClockTable(context);
+}
+
+void NewClockTable(ClockCommandContext& context) {
   ClockState& clock = context.state.clock;
   clock.ClockFileFormat = kCurrentClockFileFormat;
   clock.ClockFileName = NewClockFileName(clock.InstallationPath);
@@ -134,19 +137,20 @@ void mmuFileNew_Click(ClockCommandContext& context) {
   recompute(context);
 }
 
-void mmuFileOpenCLK_Click(ClockCommandContext& context) {
-  if (!SaveChangesFirst(context)) return;
+bool mmuFileOpenCLK_Click(ClockCommandContext& context) {
+  if (!SaveChangesFirst(context)) return false;
   BusyCursor busy(context.prompts);
   FileDialog dialog;
   dialog.filter = OpenClockFileFilter();
   dialog.mustExist = true;
   std::optional<std::string> path = context.prompts.openFileName(dialog);
-  if (!path || path->empty()) return;
-  if (!ReadClockFile(context, *path)) return;
+  if (!path || path->empty()) return false;
+  if (!ReadClockFile(context, *path)) return false;
   ClockState& clock = context.state.clock;
   clock.ClockFileName = *path;
   clock.ClocksChanged = false;
   recompute(context);
+  return true;
 }
 
 void mmuFileSave_Click(ClockCommandContext& context) {

@@ -50,8 +50,11 @@ bool ReadClockFile(ClockCommandContext& context, const std::string& path);
 
 // File > New: an empty table named after the installation file.
 void mmuFileNew_Click(ClockCommandContext& context);
-// File > Open...: a clock file chosen by the user.
-void mmuFileOpenCLK_Click(ClockCommandContext& context);
+// The table emptied and named after the installation file, without asking.
+void NewClockTable(ClockCommandContext& context);
+// File > Open...: a clock file chosen by the user. Returns whether a file was
+// read (the table is then the file's).
+bool mmuFileOpenCLK_Click(ClockCommandContext& context);
 // File > Save: writes to ClockFileName (save as when there is none).
 void mmuFileSave_Click(ClockCommandContext& context);
 // File > Save as...: writes under a name chosen by the user.

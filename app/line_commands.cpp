@@ -30,14 +30,17 @@ std::string LevelText(const CatalogueTexts& texts, const ClockLine& line) {
 
 }  // namespace
 
-std::optional<int> StartNewClockLine(ProgramState& state, const Clock& clock, Prompts& prompts,
-                                     int table) {
+std::optional<int> TakeFreeLine(const ProgramState& state, Prompts& prompts) {
   const int capacity = state.installation.Capacities.MaxClockLines;
   const std::optional<int> free = FindFreeLine(state.clock.ClockTable, capacity);
-  if (!free) {
-    prompts.tell(capacity != 0 ? kNoMoreMemoryMessage : kNoInstallationMessage);
-    return std::nullopt;
-  }
+  if (!free) prompts.tell(capacity != 0 ? kNoMoreMemoryMessage : kNoInstallationMessage);
+  return free;
+}
+
+std::optional<int> StartNewClockLine(ProgramState& state, const Clock& clock, Prompts& prompts,
+                                     int table) {
+  const std::optional<int> free = TakeFreeLine(state, prompts);
+  if (!free) return std::nullopt;
   ClockLine& line = state.clock.ClockTable[static_cast<size_t>(*free)];
   line.FunctionHigh = kNewFunctionHigh;
   line.FunctionLow = kNewFunctionLow;

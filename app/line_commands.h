@@ -19,6 +19,10 @@ inline constexpr const char* kNoInstallationMessage =
     "Geen VANTREL '.NBT' bestand ingeladen, u dient dit eerst te doen!";
 inline constexpr const char* kNotInThisVersionMessage = "Nog niet in deze versie";
 
+// The first free line below MaxClockLines; when none is free, tells the user
+// why (the table is full, or no installation is loaded) and returns nullopt.
+std::optional<int> TakeFreeLine(const ProgramState& state, Prompts& prompts);
+
 // A new line in table `table` (0-4), before the editor opens: takes the first
 // free line below MaxClockLines, fills it with the defaults (function 1/1,
 // level 255, the current hour at :00, Monday of the current week, repeated

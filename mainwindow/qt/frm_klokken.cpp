@@ -62,6 +62,7 @@ FrmKlokken::FrmKlokken(ProgramState& state, const Clock& clock, Prompts& prompts
   createBody();
   createMenus();
   createToolBar();
+  createEditActions();
   createShortcuts();
   connectWeekView();
   m_globalTimer = new QTimer(this);

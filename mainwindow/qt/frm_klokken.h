@@ -18,11 +18,14 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "base/clock_source.h"
 #include "app/program_state.h"
 #include "base/prompts.h"
 #include "app/clock_commands.h"
+#include "app/step_names.h"
+#include "clock/clock_history.h"
 #include "week/week_view_model.h"
 
 class QMenu;
@@ -92,6 +95,12 @@ class FrmKlokken : public QMainWindow {
   // Texts of the menus, tool bar and buttons in the active language.
   void SetFormTexts();
   void GlobalTimer_Timer();
+  // Edit menu: undo and redo of table changes, and copies of lines.
+  void Undo_Click();
+  void Redo_Click();
+  void Copy_Click();
+  void Paste_Click();
+  void Duplicate_Click();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -112,6 +121,20 @@ class FrmKlokken : public QMainWindow {
   void showWeekOffset();
   void openEditMenu(QPoint globalPosition);
   ClockCommandContext commandContext();
+  // The undo history's side (frm_klokken_edit.cpp).
+  void createEditActions();
+  void updateEditActions();
+  // Records what a command did to the table since `before` as one undo step;
+  // a command that changed nothing leaves ClocksChanged as `wasChanged`.
+  bool recordStep(StepKind kind, const ClockLineArray& before, bool wasChanged);
+  // The table as it stands is in the clock file when ClocksChanged is clear.
+  void noteSaved();
+  void showRestored(std::optional<int> line);
+  void showNewLine(int line);
+  // Paste and Duplicate: `placeCopy` puts a copy in a free line and returns it.
+  void addLineCopy(StepKind kind, const std::function<std::optional<int>()>& placeCopy);
+  void beginDrag();
+  void finishDrag(int line);
 
   ProgramState& m_state;
   const Clock& m_clock;
@@ -136,6 +159,12 @@ class FrmKlokken : public QMainWindow {
   QPushButton* m_cmdDelete = nullptr;
   QPushButton* m_cmdTest = nullptr;
   bool m_centred = false;
+  ClockHistory m_history;
+  QAction* m_undo = nullptr;
+  QAction* m_redo = nullptr;
+  ClockLineArray m_dragBefore{};  // the table when a drag began
+  bool m_dragWasChanged = false;
+  bool m_dragCopies = false;      // Ctrl was held: the drag copies the line
 };
 
 }  // namespace ordalis

@@ -25,25 +25,37 @@ ClockCommandContext FrmKlokken::commandContext() {
   return ClockCommandContext{m_state, m_prompts, [this] { ScrWeeks_Change(); }};
 }
 
+// New is an undo step; the empty table counts as saved (there is nothing in
+// it to lose), so undoing it brings the old table back as a change.
 void FrmKlokken::mmuFileNew_Click() {
   ClockCommandContext context = commandContext();
-  ordalis::mmuFileNew_Click(context);
+  if (!SaveChangesFirst(context)) return;
+  noteSaved();
+  const ClockLineArray before = m_state.clock.ClockTable;
+  NewClockTable(context);
+  recordStep(StepKind::NewTable, before, m_state.clock.ClocksChanged);
+  m_state.clock.ClocksChanged = false;
+  noteSaved();
 }
 
+// Opening a file starts a new history.
 void FrmKlokken::mmuFileOpenCLK_Click() {
   ClockCommandContext context = commandContext();
-  ordalis::mmuFileOpenCLK_Click(context);
+  if (ordalis::mmuFileOpenCLK_Click(context)) m_history.Reset();
+  noteSaved();
 }
 
 void FrmKlokken::mmuFileSave_Click() {
   ClockCommandContext context = commandContext();
   ordalis::mmuFileSave_Click(context);
+  noteSaved();
   GlobalTimer_Timer();
 }
 
 void FrmKlokken::mmuFileSaveAs_Click() {
   ClockCommandContext context = commandContext();
   ordalis::mmuFileSaveAs_Click(context);
+  noteSaved();
   GlobalTimer_Timer();
 }
 
@@ -62,21 +74,35 @@ void FrmKlokken::ReadInstallationFile() {
 void FrmKlokken::mmuComGet_Click() {
   ClockCommandContext context = commandContext();
   if (!SaveChangesFirst(context)) return;
+  noteSaved();
+  const ClockLineArray before = m_state.clock.ClockTable;
   m_communicationDialog('R');
+  recordStep(StepKind::Receive, before, m_state.clock.ClocksChanged);
   ScrWeeks_Change();
 }
 
-void FrmKlokken::mmuComSend_Click() { m_communicationDialog('T'); }
+// Sending brings the reference dates up to date: that change is a step too.
+void FrmKlokken::mmuComSend_Click() {
+  const ClockLineArray before = m_state.clock.ClockTable;
+  m_communicationDialog('T');
+  if (recordStep(StepKind::UpdateDates, before, m_state.clock.ClocksChanged)) ScrWeeks_Change();
+}
 
 void FrmKlokken::Print_Click() { m_prompts.tell(kNotInThisVersionMessage); }
 
 void FrmKlokken::CmdTest_Click() { m_onlineTest(); }
 
+// A cancelled new line leaves the table byte for byte as it was.
 void FrmKlokken::mmuNieuw_Click(int table) {
+  const ClockLineArray before = m_state.clock.ClockTable;
+  const bool wasChanged = m_state.clock.ClocksChanged;
   const std::optional<int> line = StartNewClockLine(m_state, m_clock, m_prompts, table);
   if (!line) return;
   const bool accepted = m_clockLineEditor(true);
-  if (FinishNewClockLine(m_state, *line, accepted))
+  const bool kept = FinishNewClockLine(m_state, *line, accepted);
+  if (!kept) m_state.clock.ClockTable = before;
+  recordStep(StepKind::AddLine, before, wasChanged);
+  if (kept)
     afterEditor(*line);
   else
     ScrWeeks_Change();
@@ -85,8 +111,11 @@ void FrmKlokken::mmuNieuw_Click(int table) {
 void FrmKlokken::mmuEditProp_Click() {
   if (m_state.clock.SelectedClockLine == 0) return;
   const int line = m_state.clock.SelectedClockLine - 1;
+  const ClockLineArray before = m_state.clock.ClockTable;
+  const bool wasChanged = m_state.clock.ClocksChanged;
   m_clockLineEditor(false);
   m_state.clock.ClocksChanged = true;
+  recordStep(StepKind::EditLine, before, wasChanged);
   if (m_state.clock.ClockTable[static_cast<size_t>(line)].inUse())
     afterEditor(line);
   else
@@ -94,7 +123,10 @@ void FrmKlokken::mmuEditProp_Click() {
 }
 
 void FrmKlokken::mmuDelete_Click() {
+  const ClockLineArray before = m_state.clock.ClockTable;
+  const bool wasChanged = m_state.clock.ClocksChanged;
   if (!DeleteSelectedLine(m_state, m_prompts, ProgramCatalogueTexts(m_state.texts, m_state.installation))) return;
+  recordStep(StepKind::DeleteLine, before, wasChanged);
   ScrWeeks_Change();
   m_model.SetSelected(0, 0);
   showModel();
@@ -142,8 +174,10 @@ void FrmKlokken::RefreshDayIcons() {
 
 void FrmKlokken::GlobalTimer_Timer() {
   if (QAction* save = toolButton("SAVE")) save->setEnabled(m_state.clock.ClocksChanged);
-  const QString caption = qt(MainWindowCaption(m_state.clock));
+  // "[*]" is where the platform puts its unsaved mark.
+  const QString caption = qt(MainWindowCaption(m_state.clock)) + "[*]";
   if (windowTitle() != caption) setWindowTitle(caption);
+  updateEditActions();
   m_lblVantrel[0]->setText(qt(m_state.texts.LoadText(1008)) + ":");
   m_lblVantrel[1]->setText(qt(FileNamePart(m_state.clock.InstallationPath)));
 }

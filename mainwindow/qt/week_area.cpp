@@ -119,7 +119,10 @@ void WeekArea::mouseDown(Qt::MouseButton button, QPointF position) {
   emit selectionChanged();
   // While a line is dragged the area takes every mouse event, whichever
   // control the pointer passes or the dragged control leaves.
-  if (m_model.DragLine() != 0) grabMouse();
+  if (m_model.DragLine() != 0) {
+    grabMouse();
+    emit dragStarted();
+  }
   if (result == MouseDownResult::ShowEditMenu)
     emit editMenuRequested(mapToGlobal(position.toPoint()));
 }
@@ -130,10 +133,12 @@ void WeekArea::mouseMove(Qt::MouseButtons buttons, QPointF position) {
 
 void WeekArea::mouseUp(QPointF position) {
   if (mouseGrabber() == this) releaseMouse();
-  const bool wasDragging = m_model.DragLine() != 0;
+  const int dragged = m_model.DragLine();
+  const bool wasDragging = dragged != 0;
   const int before = m_model.SelectedEntry();
   m_model.MouseUp(position.x(), position.y());
   syncControls();
+  if (wasDragging) emit dragFinished(dragged - 1);
   if (wasDragging || before != m_model.SelectedEntry() || !m_model.HitList().empty())
     emit selectionChanged();
 }

@@ -47,6 +47,10 @@ class WeekArea : public QWidget {
   void lineDoubleClicked();
   // The selection changed (after a click or the end of a drag).
   void selectionChanged();
+  // A left press on a line began a drag; the mouse release ended the drag of
+  // line `line` (whether it moved or not).
+  void dragStarted();
+  void dragFinished(int line);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -134,7 +134,7 @@ class EntryProcedureTest : public QObject {
     QVERIFY(window);
     QVERIFY(!start.state.clock.ClockTable[5].inUse());
     window->GlobalTimer_Timer();
-    QCOMPARE(window->windowTitle(), QString("Ordalis - demo.clk"));
+    QCOMPARE(window->windowTitle(), QString("Ordalis - demo.clk[*]"));
   }
 
   void withoutASettingsFileTheLanguageIsAskedForAndWrittenOnUnload() {

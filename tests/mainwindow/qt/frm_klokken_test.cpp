@@ -191,7 +191,7 @@ class FrmKlokkenTest : public QObject {
     program.state.clock.ClockFileName = "huis.clk";
     program.state.clock.InstallationPath = "/data/huis.nbt";
     program.window->GlobalTimer_Timer();
-    QCOMPARE(program.window->windowTitle(), QString("Ordalis - huis.clk"));
+    QCOMPARE(program.window->windowTitle(), QString("Ordalis - huis.clk[*]"));
     QList<QLabel*> labels = program.window->findChildren<QLabel*>("LblVantrel");
     QCOMPARE(labels.size(), 2);
     for (QLabel* label : labels) {
