@@ -162,15 +162,23 @@ void mmuFileSave_Click(ClockCommandContext& context) {
   if (WriteClockFile(context)) context.state.clock.ClocksChanged = false;
 }
 
+std::string WithClockExtension(const std::string& path) {
+  const size_t separator = path.find_last_of("\\/");
+  const size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
+  const bool hasExtension = path.find('.', nameStart) != std::string::npos;
+  return hasExtension ? path : path + ".clk";
+}
+
 void mmuFileSaveAs_Click(ClockCommandContext& context) {
   ClockState& clock = context.state.clock;
   FileDialog dialog;
   dialog.filter = SaveClockFileFilter(context.state.texts);
   dialog.initialName = clock.ClockFileName;
   dialog.confirmOverwrite = true;
+  dialog.defaultSuffix = "clk";
   std::optional<std::string> path = context.prompts.saveFileName(dialog);
   if (!path || path->empty()) return;
-  clock.ClockFileName = *path;
+  clock.ClockFileName = WithClockExtension(*path);
   if (WriteClockFile(context)) clock.ClocksChanged = false;
 }
 

@@ -57,8 +57,12 @@ void NewClockTable(ClockCommandContext& context);
 bool mmuFileOpenCLK_Click(ClockCommandContext& context);
 // File > Save: writes to ClockFileName (save as when there is none).
 void mmuFileSave_Click(ClockCommandContext& context);
-// File > Save as...: writes under a name chosen by the user.
+// File > Save as...: writes under a name chosen by the user; a name typed
+// without an extension gets ".clk".
 void mmuFileSaveAs_Click(ClockCommandContext& context);
+
+// The path with ".clk" added when its file name has no extension.
+std::string WithClockExtension(const std::string& path);
 
 // The installation file's base name with ".clk": the part after the last
 // directory separator and before the last ".", no directory.

@@ -36,6 +36,7 @@ struct FileDialog {
   std::string title;
   bool mustExist = false;        // open: file and path must exist
   bool confirmOverwrite = false;  // save: ask before replacing a file
+  std::string defaultSuffix;      // save: added to a name typed without an extension
 };
 
 class Prompts {

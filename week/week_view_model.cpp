@@ -150,6 +150,7 @@ MouseDownResult WeekViewModel::MouseDown(double x, double y, MouseButton button)
   const int count = CheckCoord(x, y);
   if (count == 0) return MouseDownResult::Nothing;
   SetSelected(count, 1);
+  FocusNear(x, y);
   if (button == MouseButton::Left) m_dragLine = m_hits.front();
   return button == MouseButton::Right ? MouseDownResult::ShowEditMenu : MouseDownResult::Selected;
 }
@@ -172,7 +173,10 @@ void WeekViewModel::MouseUp(double x, double y) {
   m_lastX = x;
   m_lastY = y;
   const int count = CheckCoord(x, y);
-  if (count > 0) SetSelected(count, 1);
+  if (count > 0) {
+    SetSelected(count, 1);
+    FocusNear(x, y);
+  }
   m_dragLine = 0;
 }
 
@@ -209,6 +213,7 @@ void WeekViewModel::SetSelected(int count, int entry) {
   for (int t = 0; t < count; ++t)
     m_slots.push_back(MakePanelSlot(m_state.clock.ClockTable, m_hits[t] - 1, m_texts));
   m_selectedEntry = newLine >= 0 ? entry : 0;
+  if (newLine < 0) m_focus.reset();
 }
 
 void WeekViewModel::SelectEntry(int entry) {
@@ -217,6 +222,7 @@ void WeekViewModel::SelectEntry(int entry) {
   const int newLine = m_slots[entry - 1].line;
   m_state.clock.SelectedClockLine = newLine + 1;
   m_selectedEntry = entry;
+  if (m_focus) m_focus->line = newLine;
   if (oldLine != newLine) RepaintSelected(oldLine);
   RepaintSelected(newLine);
 }
@@ -237,6 +243,65 @@ void WeekViewModel::JumpToLine(int line) {
   m_weekOffset = WeekOffsetOfLine(line);
   Repaint();
   SetSelected(CheckCoord(spot.x, week::ReferenceY(spot.row)), 1);
+  FocusNear(spot.x, week::ReferenceY(spot.row));
+}
+
+std::vector<LineSpot> WeekViewModel::SpotsOfWeek() {
+  std::vector<LineSpot> spots;
+  for (int line = 0; line < kClockTableLines; ++line) {
+    if (!IsDrawable(line)) continue;
+    ScheduleLine(m_state.clock.ClockTable[static_cast<size_t>(line)], m_state.clock.WeekStart,
+                 m_state.installation.Settings.Workdays, m_schedule);
+    auto add = [&](LocalTime moment) {
+      const Spot spot = SpotOf(moment);
+      spots.push_back({spot.row, spot.x, line});
+    };
+    if (m_schedule.own) add(*m_schedule.own);
+    for (LocalTime occurrence : m_schedule.occurrences) add(occurrence);
+  }
+  std::sort(spots.begin(), spots.end());
+  spots.erase(std::unique(spots.begin(), spots.end()), spots.end());
+  return spots;
+}
+
+void WeekViewModel::FocusNear(double x, double y) {
+  m_focus.reset();
+  const int selected = m_state.clock.SelectedClockLine - 1;
+  for (const LineSpot& spot : SpotsOfWeek())
+    if (spot.line == selected && Hits({spot.row, spot.x}, x, y)) {
+      m_focus = spot;
+      return;
+    }
+}
+
+bool WeekViewModel::Walk(WalkStep step) {
+  const std::vector<LineSpot> spots = SpotsOfWeek();
+  // A focus left behind by a change of week or of the lines starts afresh.
+  if (m_focus && !std::binary_search(spots.begin(), spots.end(), *m_focus)) m_focus.reset();
+  const std::optional<LineSpot> target = WalkFrom(spots, m_focus, step);
+  if (!target) return false;
+  const int count = CheckCoord(target->x, week::ReferenceY(target->row));
+  const auto hit = std::find(m_hits.begin(), m_hits.end(), target->line + 1);
+  SetSelected(count, static_cast<int>(hit - m_hits.begin()) + 1);
+  m_focus = target;
+  return true;
+}
+
+std::optional<Spot> WeekViewModel::NowSpot() const {
+  const LocalTime now = m_clock.now();
+  const LocalTime start = m_state.clock.WeekStart;
+  if (now < start || now >= start + days{7}) return std::nullopt;
+  return SpotOf(now);
+}
+
+std::string WeekViewModel::MarkerToolTip(int line) const {
+  // Table names in table order: continue, workday, weekend, simulation, special.
+  static constexpr int kTableNameTexts[kClockTableCount] = {1003, 1005, 1006, 1007, 1004};
+  const PanelSlot slot = MakePanelSlot(m_state.clock.ClockTable, line, m_texts);
+  const int table = m_state.clock.ClockTable[static_cast<size_t>(line)].Table;
+  std::string tip = slot.functionText + "\n";
+  if (table >= 0 && table < kClockTableCount) tip += m_state.texts.LoadText(kTableNameTexts[table]) + "\n";
+  return tip + slot.momentText;
 }
 
 }  // namespace ordalis

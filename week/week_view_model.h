@@ -16,15 +16,20 @@
 //   editor closes it calls JumpToLine(line) and sets ClocksChanged.
 // - The selection panel shows PanelSlots() as tabs, SelectedEntry() as the
 //   selected tab; a tab click calls SelectEntry(tab).
+// - The arrow keys call Walk(step); the place that has the keyboard focus is
+//   FocusSpot(), and NowSpot() is the present moment when it is in the week.
 #pragma once
 
 #include <array>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "base/clock_source.h"
 #include "week/clock_parts.h"
 #include "clock/schedule.h"
 #include "week/clock_controls.h"
+#include "week/keyboard_walk.h"
 #include "week/klok_control_rules.h"
 #include "week/selection_panel.h"
 
@@ -129,11 +134,27 @@ class WeekViewModel {
   // Where the line's own moment stands on the clock area.
   Spot SpotOfLine(int line) const;
 
+  // ---- keyboard and orientation
+  // Every place of the shown week where a drawable line stands, in time order.
+  std::vector<LineSpot> SpotsOfWeek();
+  // Moves the selection one step (the arrow keys); false when there is no
+  // line to go to, and then nothing changes.
+  bool Walk(WalkStep step);
+  // The place of the selected line that the keyboard walks from.
+  const std::optional<LineSpot>& FocusSpot() const { return m_focus; }
+  // Where the present moment stands, when it lies in the shown week.
+  std::optional<Spot> NowSpot() const;
+  // What a marker of the line says when the pointer rests on it: the function
+  // with its level, the table, and the moment with the repeat rule.
+  std::string MarkerToolTip(int line) const;
+
  private:
   void PlaceMainControl(int line, int mode);
   void PlaceOccurrences(int line, int mode);
   LocalTime CurrentMonday() const;
   void RepaintSelected(int line);
+  // The focus goes to the selected line's place nearest a clicked point.
+  void FocusNear(double x, double y);
 
   ClockParts m_state;
   const Clock& m_clock;
@@ -147,6 +168,7 @@ class WeekViewModel {
   double m_lastX = 0, m_lastY = 0;
   std::vector<PanelSlot> m_slots;
   int m_selectedEntry = 0;
+  std::optional<LineSpot> m_focus;
 };
 
 }  // namespace ordalis

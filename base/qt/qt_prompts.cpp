@@ -86,11 +86,15 @@ std::optional<std::string> QtPrompts::openFileName(const FileDialog& dialog) {
 }
 
 std::optional<std::string> QtPrompts::saveFileName(const FileDialog& dialog) {
-  QFileDialog::Options options;
-  if (!dialog.confirmOverwrite) options |= QFileDialog::DontConfirmOverwrite;
-  QString name = QFileDialog::getSaveFileName(m_parent, QString::fromStdString(dialog.title),
-                                              QString::fromStdString(dialog.initialName),
-                                              qtFilter(dialog.filter), nullptr, options);
+  // A dialog of our own rather than the static call, so that the suffix is
+  // added before the overwrite question is asked.
+  QFileDialog files(m_parent, QString::fromStdString(dialog.title), QString::fromStdString(dialog.initialName),
+                    qtFilter(dialog.filter));
+  files.setAcceptMode(QFileDialog::AcceptSave);
+  files.setDefaultSuffix(QString::fromStdString(dialog.defaultSuffix));
+  if (!dialog.confirmOverwrite) files.setOption(QFileDialog::DontConfirmOverwrite);
+  if (files.exec() != QDialog::Accepted || files.selectedFiles().isEmpty()) return std::nullopt;
+  const QString name = files.selectedFiles().constFirst();
   if (name.isEmpty()) return std::nullopt;
   return name.toStdString();
 }

@@ -21,6 +21,10 @@ constexpr const char* kModemTypeNames[kModemTypeCount] = {"Baush Proxima Lite", 
                                                           "Specifieke modem"};
 constexpr const char* kReceiveAllCaption = "Ophalen";  // the same in every language
 constexpr int kRetryText = 38;
+constexpr int kCancelText = 31;
+constexpr int kCloseText = 37;
+constexpr int kTransmitWhatText = 1179;
+constexpr int kReceiveWhatText = 1180;
 
 QString qt(const std::string& text) { return QString::fromStdString(text); }
 
@@ -49,6 +53,11 @@ FrmCom::~FrmCom() { delete m_worker; }
 
 void FrmCom::createControls() {
   auto* layout = new QVBoxLayout(this);
+  LblAction = named(new QLabel(this), "LblAction");
+  QFont bold = LblAction->font();
+  bold.setBold(true);
+  LblAction->setFont(bold);
+  layout->addWidget(LblAction);
   layout->addWidget(createPortFrame());
   ChkModem = named(new QCheckBox(this), "ChkModem");
   layout->addWidget(ChkModem);
@@ -146,6 +155,7 @@ void FrmCom::Form_Load() {
 
 // Centred once its layout has given it its size.
 void FrmCom::showEvent(QShowEvent* event) {
+  SetFormTexts();  // Action is set after loading
   QDialog::showEvent(event);
   CenterForm(this);
 }
@@ -153,6 +163,9 @@ void FrmCom::showEvent(QShowEvent* event) {
 void FrmCom::SetFormTexts() {
   ApplyFormTexts(this, formTexts(m_state.texts, "FrmCom"));
   if (m_retryCaption) cmdSendOK->setText(qt(m_state.texts.LoadText(kRetryText)));
+  LblAction->setText(qt(m_state.texts.LoadText(Action == "R" ? kReceiveWhatText : kTransmitWhatText)));
+  const bool idleAfterAJob = m_jobHasRun && !transferRunning();
+  cmdSendCancel->setText(qt(m_state.texts.LoadText(idleAfterAJob ? kCloseText : kCancelText)));
 }
 
 void FrmCom::changeEvent(QEvent* event) {

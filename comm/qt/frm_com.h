@@ -7,12 +7,15 @@
 // A transfer runs on a TransferWorker thread on a copy of the program state;
 // the dialog shows its progress and takes the copy's changes back when it
 // ends. While it runs, cmdSendOK is disabled and Cancel, Escape or the close
-// box only ask it to stop (StopComm).
+// box only ask it to stop (StopComm). A line at the top says what OK will do;
+// once a job has ended, Cancel reads Close, and a clock table that moved well
+// is reported with its number of lines and the time it took.
 #pragma once
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,6 +70,7 @@ class FrmCom : public QDialog {
   QLineEdit* TxtCallBack = nullptr;
   QPushButton* CmdPrgModem = nullptr;
   QCheckBox* ChkTimeSet = nullptr;
+  QLabel* LblAction = nullptr;
   QPushButton* cmdSendOK = nullptr;
   QPushButton* cmdSendCancel = nullptr;
   QPushButton* CmdRcv = nullptr;
@@ -85,6 +89,10 @@ class FrmCom : public QDialog {
   void CmdPrgModem_Click();
   // Escape: closes, or stops a running transfer.
   void reject() override;
+
+ signals:
+  // The clock table was sent or received: "Clock table sent: 15 lines, 4.0 s".
+  void clockTransferSucceeded(const QString& summary);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -106,6 +114,7 @@ class FrmCom : public QDialog {
   void setRunning(bool running);
   void startJob(Job job, TransferWorker::Job work);
   void jobEnded(int result);
+  void reportClockTransfer();
 
   TransferParts m_state;
   Prompts& m_prompts;
@@ -115,6 +124,8 @@ class FrmCom : public QDialog {
   std::shared_ptr<TransferCopy> m_working;
   Job m_job = Job::Send;
   bool m_retryCaption = false;
+  bool m_jobHasRun = false;
+  QElapsedTimer m_jobTime;
   QGroupBox* m_fraCom = nullptr;
 };
 

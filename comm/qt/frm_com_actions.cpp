@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 
+#include "clock/clock_table.h"
+
 #include "comm/qt/frm_com.h"
 
 namespace ordalis {
@@ -13,6 +15,8 @@ namespace {
 constexpr int kOkText = 30;
 constexpr int kRetryText = 38;
 constexpr int kCreatingTablesText = 670;
+constexpr int kClockSentText = 1181;
+constexpr int kClockReceivedText = 1182;
 
 QString qt(const std::string& text) { return QString::fromStdString(text); }
 
@@ -61,6 +65,8 @@ void FrmCom::CmdPrgModem_Click() {
 
 void FrmCom::startJob(Job job, TransferWorker::Job work) {
   m_job = job;
+  m_jobHasRun = true;
+  m_jobTime.start();
   setRunning(true);
   QApplication::setOverrideCursor(Qt::WaitCursor);
   m_worker->start(std::move(work));
@@ -73,6 +79,7 @@ void FrmCom::setRunning(bool running) {
   if (!running) ChkModem_Click();  // the modem controls follow their rules again
   cmdSendCancel->setDefault(running);
   cmdSendOK->setDefault(!running);
+  SetFormTexts();  // Cancel while a job runs, Close after it
 }
 
 void FrmCom::showProgress(int percent) {
@@ -100,11 +107,20 @@ void FrmCom::jobEnded(int result) {
   if (m_job == Job::Send) {
     m_retryCaption = failed && Action != "R" && result != transfer::kStoppedByUser;
     cmdSendOK->setText(qt(m_state.texts.LoadText(m_retryCaption ? kRetryText : kOkText)));
+    if (!failed) reportClockTransfer();
   }
   if (!failed) return;
   QPushButton* again = m_job == Job::ReceiveAll ? CmdRcv : cmdSendOK;
   again->setDefault(true);
   again->setFocus();
+}
+
+void FrmCom::reportClockTransfer() {
+  const int lines = LinesInUse(m_state.clock.ClockTable);
+  const double seconds = static_cast<double>(m_jobTime.elapsed()) / 1000.0;
+  const int text = Action == "R" ? kClockReceivedText : kClockSentText;
+  emit clockTransferSucceeded(
+      qt(m_state.texts.LoadText(text)).arg(lines).arg(QString::number(seconds, 'f', 1)));
 }
 
 void FrmCom::cmdSendCancel_Click() {

@@ -29,6 +29,8 @@ void InstallCommunication(FrmKlokken& window, ProgramState& state, Prompts& prom
     FrmCom dialog(state, prompts, transferClock, [] { return std::make_unique<QtSerialLink>(); }, portDevice,
                   &window);
     dialog.Action = QString(QChar(mode));
+    QObject::connect(&dialog, &FrmCom::clockTransferSucceeded, &window,
+                     [&window](const QString& summary) { window.statusBar()->showMessage(summary); });
     dialog.exec();
     window.RefreshDayIcons();  // a whole-image receive brings new workdays
   });

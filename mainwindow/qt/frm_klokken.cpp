@@ -3,9 +3,12 @@
 #include "mainwindow/qt/frm_klokken.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include "base/form_texts.h"
@@ -14,21 +17,25 @@
 #include "week/catalogue_texts.h"
 #include "app/line_commands.h"
 #include "editor/qt/function_pictures.h"
+#include "mainwindow/qt/fit_to_screen.h"
 #include "mainwindow/qt/klokken_body.h"
 #include "mainwindow/qt/selection_panel_widget.h"
+#include "mainwindow/qt/side_column.h"
 #include "mainwindow/qt/week_area.h"
 
 namespace ordalis {
 
 namespace {
 
-constexpr int kBodyWidth = 930;
+// The week's part of the body; the side column stands right of it, so the
+// window's default body is 930 x 572.
+constexpr int kBodyWidth = 630;
 constexpr int kBodyHeight = 572;
 constexpr int kScrWeeksLeft = 604;
-constexpr int kPanelLeft = 630;
-constexpr int kButtonTop = 472;
-constexpr int kButtonWidth = 142;
-constexpr int kButtonHeight = 30;
+// Above the clock area: the installation file, then the shown week.
+constexpr int kLabelHeight = 18;
+constexpr int kVantrelTop = 2;
+constexpr int kWeekHeaderTop = 20;
 // The week scroll bar runs five years back and ten years ahead.
 constexpr int kEarliestWeek = -5 * 53;
 constexpr int kLatestWeek = 10 * 53;
@@ -45,6 +52,14 @@ QAction* namedAction(QObject* parent, const char* name) {
   action->setObjectName(name);
   return action;
 }
+
+// The body and the side column side by side; it asks for the default size
+// but may be made smaller, and the week's part then scrolls.
+class KlokkenFrame : public QWidget {
+ public:
+  using QWidget::QWidget;
+  QSize sizeHint() const override { return {kBodyWidth + SideColumn::kWidth, kBodyHeight}; }
+};
 
 }  // namespace
 
@@ -63,6 +78,7 @@ FrmKlokken::FrmKlokken(ProgramState& state, const Clock& clock, Prompts& prompts
   createMenus();
   createToolBar();
   createEditActions();
+  createStatusLine();
   createShortcuts();
   connectWeekView();
   m_globalTimer = new QTimer(this);
@@ -82,10 +98,13 @@ FrmKlokken::FrmKlokken(ProgramState& state, const Clock& clock, Prompts& prompts
 FrmKlokken::~FrmKlokken() = default;
 
 void FrmKlokken::createBody() {
-  m_body = new KlokkenBody(this);
+  m_body = new KlokkenBody;
   m_body->setFixedSize(kBodyWidth, kBodyHeight);
   m_body->setOnStrayClick([this] { m_prompts.beep(); });
-  setCentralWidget(m_body);
+  m_weekScroll = new QScrollArea;
+  m_weekScroll->setObjectName("WeekScroll");
+  m_weekScroll->setFrameShape(QFrame::NoFrame);
+  m_weekScroll->setWidget(m_body);
 
   m_pic = new WeekArea(m_model, m_body);
   m_pic->move(KlokkenBody::kAreaLeft, KlokkenBody::kAreaTop);
@@ -97,8 +116,7 @@ void FrmKlokken::createBody() {
   m_scrWeeks->setPageStep(kWeeksPerPage);
   m_scrWeeks->setValue(0);
 
-  m_panel = new SelectionPanelWidget(m_body);
-  m_panel->move(kPanelLeft, KlokkenBody::kAreaTop);
+  m_panel = new SelectionPanelWidget;
 
   for (int i = 0; i < 2; ++i) {
     auto* label = new QLabel(m_body);
@@ -106,21 +124,35 @@ void FrmKlokken::createBody() {
     label->setProperty("Index", i);
     m_lblVantrel[static_cast<size_t>(i)] = label;
   }
-  m_lblVantrel[0]->setGeometry(KlokkenBody::kAreaLeft, 12, 130, 20);
-  m_lblVantrel[1]->setGeometry(KlokkenBody::kAreaLeft + 130, 12, 390, 20);
+  m_lblVantrel[0]->setGeometry(KlokkenBody::kAreaLeft, kVantrelTop, 130, kLabelHeight);
+  m_lblVantrel[1]->setGeometry(KlokkenBody::kAreaLeft + 130, kVantrelTop, WeekArea::kWidth - 130, kLabelHeight);
+  m_lblWeek = new QLabel(m_body);
+  m_lblWeek->setObjectName("LblWeek");
+  m_lblWeek->setGeometry(KlokkenBody::kAreaLeft, kWeekHeaderTop, WeekArea::kWidth, kLabelHeight);
+  QFont bold = m_lblWeek->font();
+  bold.setBold(true);
+  m_lblWeek->setFont(bold);
 
-  auto button = [this](const char* name, int column, int row) {
-    auto* push = new QPushButton(m_body);
+  auto button = [](const char* name) {
+    auto* push = new QPushButton;
     push->setObjectName(name);
-    push->setGeometry(kPanelLeft + column * (kButtonWidth + 6), kButtonTop + row * (kButtonHeight + 6),
-                      kButtonWidth, kButtonHeight);
     push->setFocusPolicy(Qt::TabFocus);
     return push;
   };
-  m_cmdAdd = button("CmdAdd", 0, 0);
-  m_cmdEdit = button("CmdEdit", 1, 0);
-  m_cmdDelete = button("CmdDelete", 0, 1);
-  m_cmdTest = button("CmdTest", 1, 1);
+  m_cmdAdd = button("CmdAdd");
+  m_cmdEdit = button("CmdEdit");
+  m_cmdDelete = button("CmdDelete");
+  m_cmdTest = button("CmdTest");
+  auto* side = new SideColumn(m_panel, {m_cmdAdd, m_cmdEdit, m_cmdDelete, m_cmdTest});
+  side->setOnStrayClick([this] { m_prompts.beep(); });
+
+  auto* frame = new KlokkenFrame(this);
+  auto* row = new QHBoxLayout(frame);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  row->addWidget(m_weekScroll, 1);
+  row->addWidget(side);
+  setCentralWidget(frame);
   connect(m_cmdAdd, &QPushButton::clicked, this, [this] { mmuNieuw_Click(kWorkdayTable); });
   connect(m_cmdEdit, &QPushButton::clicked, this, &FrmKlokken::mmuEditProp_Click);
   connect(m_cmdDelete, &QPushButton::clicked, this, &FrmKlokken::mmuDelete_Click);
@@ -177,6 +209,7 @@ void FrmKlokken::createMenus() {
 
 void FrmKlokken::createToolBar() {
   m_tlb = addToolBar("Tlb");
+  m_tlb->setAccessibleName("Tlb");
   m_tlb->setObjectName("Tlb");
   m_tlb->setMovable(false);
   m_tlb->setIconSize(QSize(24, 24));
@@ -206,6 +239,15 @@ void FrmKlokken::createToolBar() {
   }
 }
 
+// The status line has its full height from the start, so that a message
+// never moves the window's contents.
+void FrmKlokken::createStatusLine() {
+  QStatusBar* status = statusBar();
+  status->setObjectName("StatusLine");
+  status->setSizeGripEnabled(true);
+  status->setFixedHeight(std::max(status->sizeHint().height(), status->fontMetrics().height() + 8));
+}
+
 void FrmKlokken::createShortcuts() {
   const std::pair<const char*, QKeySequence> standard[] = {
       {"mmuFileNew", QKeySequence::New},
@@ -223,6 +265,10 @@ void FrmKlokken::createShortcuts() {
   shortcut(QKeySequence(Qt::Key_Insert), [this] { mmuNieuw_Click(kWorkdayTable); });
   shortcut(QKeySequence(Qt::Key_PageUp), [this] { scrollWeeks(-1); });
   shortcut(QKeySequence(Qt::Key_PageDown), [this] { scrollWeeks(1); });
+  shortcut(QKeySequence(Qt::Key_Home), [this] { m_scrWeeks->setValue(0); });
+  // F10 opens the first menu, as on the platforms' own programs.
+  shortcut(QKeySequence(Qt::Key_F10), [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+  if (auto* close = findChild<QAction*>("mmuClose")) close->setShortcut(QKeySequence::Quit);
 }
 
 void FrmKlokken::connectWeekView() {
@@ -233,6 +279,10 @@ void FrmKlokken::connectWeekView() {
   connect(m_pic, &WeekArea::selectionChanged, this, &FrmKlokken::showSelectionPanel);
   connect(m_pic, &WeekArea::editMenuRequested, this, &FrmKlokken::openEditMenu);
   connect(m_pic, &WeekArea::lineDoubleClicked, this, &FrmKlokken::mmuEditProp_Click);
+  connect(m_pic, &WeekArea::focusMoved, this, [this](QRect place) {
+    const QPoint centre = m_pic->mapTo(m_body, place.center());
+    m_weekScroll->ensureVisible(centre.x(), centre.y(), place.width() / 2 + 8, place.height() / 2 + 8);
+  });
   connect(m_panel, &SelectionPanelWidget::entryClicked, this, [this](int entry) {
     m_model.SelectEntry(entry);
     showModel();
@@ -251,16 +301,29 @@ void FrmKlokken::SetFormTexts() {
     return QString::fromStdString(m_state.texts.LoadText(id)).left(length);
   };
   m_body->setLegendCaptions({"Aan", "Uit", text(151), text(154, 9), text(166), text(165, 7), text(126),
-                             text(125), text(124)});
+                             text(125), text(124)},
+                            {"Aan", "Uit", text(151), text(154), text(166), text(165), text(126), text(125),
+                             text(124)});
+  // Table toggles in table order: continue, workday, weekend, simulation, special.
+  const int tableNames[kClockTableCount] = {1003, 1005, 1006, 1007, 1004};
+  for (int table = 0; table < kClockTableCount; ++table)
+    tableToggle(table)->setToolTip(text(tableNames[table]));
+  m_pic->setAccessibleName(text(1183));
+  m_panel->setAccessibleName(text(1184));
+  m_scrWeeks->setAccessibleName(text(1185));
+  showWeekHeader();
 }
 
 void FrmKlokken::openEditMenu(QPoint globalPosition) { m_mmuEdit->popup(globalPosition); }
 
 // The window is centred when it first shows. Centring it again on every
 // activation would throw it back each time the user moved it and came back.
+// On a small screen the window first shrinks to fit it, title bar included.
 void FrmKlokken::showEvent(QShowEvent* event) {
   if (!m_centred) {
     CenterForm(this);
+    FitToScreen(this);
+    m_pic->setFocus();
     m_centred = true;
   }
   QMainWindow::showEvent(event);

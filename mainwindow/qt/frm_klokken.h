@@ -29,6 +29,7 @@
 #include "week/week_view_model.h"
 
 class QMenu;
+class QScrollArea;
 class QToolBar;
 
 namespace ordalis {
@@ -65,6 +66,10 @@ class FrmKlokken : public QMainWindow {
   WeekArea* weekArea() const { return m_pic; }
   SelectionPanelWidget* selectionPanel() const { return m_panel; }
   KlokkenBody* body() const { return m_body; }
+  // The scrolling part of the window that holds the body.
+  QScrollArea* weekScroll() const { return m_weekScroll; }
+  // The line above the week: "Week 49: 30-11-2026 – 06-12-2026".
+  QLabel* weekHeader() const { return m_lblWeek; }
   QScrollBar* scrWeeks() const { return m_scrWeeks; }
   QTimer* globalTimer() const { return m_globalTimer; }
   // Tool-bar button by key ("SAVE") or table toggle (0-4).
@@ -111,7 +116,9 @@ class FrmKlokken : public QMainWindow {
   void createMenus();
   void createToolBar();
   void createBody();
+  void createStatusLine();
   void createShortcuts();
+  void showWeekHeader();
   void connectWeekView();
   // Shows what the model changed: controls, selection panel, day names.
   void showModel();
@@ -145,6 +152,8 @@ class FrmKlokken : public QMainWindow {
   OnlineTest m_onlineTest;
 
   KlokkenBody* m_body = nullptr;
+  QScrollArea* m_weekScroll = nullptr;
+  QLabel* m_lblWeek = nullptr;
   WeekArea* m_pic = nullptr;
   SelectionPanelWidget* m_panel = nullptr;
   QScrollBar* m_scrWeeks = nullptr;

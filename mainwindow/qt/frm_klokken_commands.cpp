@@ -1,6 +1,7 @@
 // The main window's commands: file commands, new / edit / delete of a line,
 // communication, print, the week scroll bar and the 500 ms timer.
 #include <QDate>
+#include <QFileInfo>
 #include <QWindow>
 
 #include "base/qt/qt_dates.h"
@@ -18,6 +19,9 @@ namespace ordalis {
 namespace {
 
 QString qt(const std::string& text) { return QString::fromStdString(text); }
+
+constexpr int kWeekHeaderText = 1178;
+const char* const kDateFormat = "dd-MM-yyyy";
 
 }  // namespace
 
@@ -156,8 +160,17 @@ void FrmKlokken::showWeekOffset() {
 
 void FrmKlokken::showModel() {
   m_pic->syncControls();
-  m_body->setWeekStart(toQDate(m_model.WeekStart()));
+  m_body->setWeekStart(toQDate(m_model.WeekStart()), toQDate(m_clock.now()));
+  showWeekHeader();
   showSelectionPanel();
+}
+
+// The ISO week number and the dates of its Monday and Sunday.
+void FrmKlokken::showWeekHeader() {
+  const QDate monday = toQDate(m_model.WeekStart());
+  m_lblWeek->setText(qt(m_state.texts.LoadText(kWeekHeaderText))
+                         .arg(monday.weekNumber())
+                         .arg(monday.toString(kDateFormat), monday.addDays(6).toString(kDateFormat)));
 }
 
 void FrmKlokken::showSelectionPanel() {
@@ -174,9 +187,13 @@ void FrmKlokken::RefreshDayIcons() {
 
 void FrmKlokken::GlobalTimer_Timer() {
   if (QAction* save = toolButton("SAVE")) save->setEnabled(m_state.clock.ClocksChanged);
-  // "[*]" is where the platform puts its unsaved mark.
+  // The platform marks unsaved changes in the title where "[*]" stands.
   const QString caption = qt(MainWindowCaption(m_state.clock)) + "[*]";
-  if (windowTitle() != caption) setWindowTitle(caption);
+  if (windowTitle() != caption) {
+    setWindowTitle(caption);
+    setWindowFilePath(QFileInfo(qt(m_state.clock.ClockFileName)).absoluteFilePath());
+  }
+  setWindowModified(m_state.clock.ClocksChanged);
   updateEditActions();
   m_lblVantrel[0]->setText(qt(m_state.texts.LoadText(1008)) + ":");
   m_lblVantrel[1]->setText(qt(FileNamePart(m_state.clock.InstallationPath)));

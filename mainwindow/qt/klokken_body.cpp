@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include "editor/qt/function_pictures.h"
 #include "week/week_geometry.h"
@@ -30,15 +31,34 @@ QFont withPointSize(QFont font, int size) {
 
 KlokkenBody::KlokkenBody(QWidget* parent) : QWidget(parent) {}
 
-void KlokkenBody::setWeekStart(QDate monday) {
-  if (monday == m_weekStart) return;
+void KlokkenBody::setWeekStart(QDate monday, QDate today) {
+  if (monday == m_weekStart && today == m_today) return;
   m_weekStart = monday;
+  m_today = today;
   update(0, 0, kAreaLeft, height());
 }
 
-void KlokkenBody::setLegendCaptions(const QStringList& captions) {
+void KlokkenBody::setLegendCaptions(const QStringList& captions, const QStringList& toolTips) {
   m_legendCaptions = captions;
+  m_legendToolTips = toolTips;
   update();
+}
+
+int KlokkenBody::legendEntryAt(QPoint point) const {
+  if (point.y() < kLegendIconTop || point.y() >= kLegendIconTop + kFunctionPictureSize + 12) return 0;
+  const int k = (point.x() + kLegendIconOffset) / kLegendSpacing;
+  return k >= 1 && k <= kFunctionPictureCount ? k : 0;
+}
+
+bool KlokkenBody::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const int k = legendEntryAt(help->pos());
+  if (k >= 1 && k <= m_legendToolTips.size())
+    QToolTip::showText(help->globalPos(), m_legendToolTips[k - 1], this);
+  else
+    QToolTip::hideText();
+  return true;
 }
 
 QString KlokkenBody::dayName(int row) const {
@@ -63,7 +83,10 @@ void KlokkenBody::paintDayNames(QPainter& painter) const {
   painter.setFont(dayFont);
   painter.setPen(palette().color(QPalette::WindowText));
   const int lineHeight = painter.fontMetrics().height();
+  QFont todayFont = dayFont;
+  todayFont.setBold(true);
   for (int row = 0; row < kDayRows; ++row) {
+    painter.setFont(m_weekStart.addDays(row) == m_today ? todayFont : dayFont);
     const QRect name(kDayNameLeft, week::kRowHeight * row + kDayNameTopInRow, kAreaLeft - kDayNameLeft,
                      lineHeight);
     painter.drawText(name, Qt::AlignLeft | Qt::AlignTop, dayName(row));

@@ -23,11 +23,13 @@ class KlokkenBody : public QWidget {
 
   explicit KlokkenBody(QWidget* parent = nullptr);
 
-  // The Monday of the shown week; the day names and dates follow it.
-  void setWeekStart(QDate monday);
+  // The Monday of the shown week; the day names and dates follow it, and the
+  // name of today's row is bold.
+  void setWeekStart(QDate monday, QDate today);
   QDate weekStart() const { return m_weekStart; }
-  // The nine legend captions, in the order of the function pictures.
-  void setLegendCaptions(const QStringList& captions);
+  // The nine legend captions, in the order of the function pictures, and
+  // their texts in full for the tooltips.
+  void setLegendCaptions(const QStringList& captions, const QStringList& toolTips);
   // Called on a mouse-down that hits nothing (the main window beeps).
   void setOnStrayClick(std::function<void()> onStrayClick) { m_onStrayClick = std::move(onStrayClick); }
 
@@ -36,6 +38,7 @@ class KlokkenBody : public QWidget {
   QString dayDate(int row) const;
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
@@ -43,8 +46,13 @@ class KlokkenBody : public QWidget {
   void paintDayNames(class QPainter& painter) const;
   void paintLegend(class QPainter& painter) const;
 
+  // The legend entry k (1-9) at a point, 0 for none.
+  int legendEntryAt(QPoint point) const;
+
   QDate m_weekStart;
+  QDate m_today;
   QStringList m_legendCaptions;
+  QStringList m_legendToolTips;
   std::function<void()> m_onStrayClick;
 };
 

@@ -1,6 +1,7 @@
 // Filling the selection panel's tabs and slots from the model's slot texts.
 #include "mainwindow/qt/selection_panel_widget.h"
 
+#include <QMouseEvent>
 #include <QPalette>
 #include <QToolTip>
 
@@ -72,6 +73,16 @@ void SelectionPanelWidget::showSlots(const std::vector<PanelSlot>& contents, int
   }
   if (selectedEntry >= 1 && selectedEntry <= m_tabs->count()) m_tabs->setCurrentIndex(selectedEntry - 1);
   m_rebuilding = false;
+}
+
+// The slots' labels let the press through to the panel.
+void SelectionPanelWidget::mousePressEvent(QMouseEvent* event) {
+  for (int t = 0; t < m_tabs->count(); ++t)
+    if (m_slots[static_cast<size_t>(t)].picFnc->geometry().contains(event->position().toPoint())) {
+      emit entryClicked(t + 1);
+      return;
+    }
+  QWidget::mousePressEvent(event);
 }
 
 void SelectionPanelWidget::fillSlot(Slot& slot, const PanelSlot& content, bool selected) {

@@ -2,7 +2,8 @@
 // tab per line found at the clicked spot, and ten slots (`PicFnc`) that show
 // each such line's function (`LblFunctieA`), moment and repeat rule
 // (`LblFunctieB`) and picture (`ImgFnc`). The selected slot has the tooltip
-// background with black text, the others dark blue with white text.
+// background with black text, the others dark blue with white text. A click
+// on a tab or anywhere on a slot selects that slot's line.
 #pragma once
 
 #include <QColor>
@@ -36,8 +37,11 @@ class SelectionPanelWidget : public QWidget {
   QLabel* momentLabel(int t) const { return m_slots[static_cast<size_t>(t)].lblFunctieB; }
 
  signals:
-  // The user clicked tab `entry` (1-based).
+  // The user clicked tab or slot `entry` (1-based).
   void entryClicked(int entry);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   struct Slot {

@@ -1,6 +1,7 @@
 // Painting of the day rows and the placement of the clock-line controls.
 #include "mainwindow/qt/week_area.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -25,6 +26,17 @@ const QColor kAreaBackground(255, 255, 255);
 const QColor kRowSeparator(200, 205, 215);
 const QColor kAxis(90, 90, 90);
 const QColor kHourTick(150, 150, 150);
+const QColor kPresentTime(0, 150, 160);  // a colour no clock table has
+
+std::optional<WalkStep> walkStepOf(int key) {
+  switch (key) {
+    case Qt::Key_Right: return WalkStep::NextInTime;
+    case Qt::Key_Left: return WalkStep::PreviousInTime;
+    case Qt::Key_Down: return WalkStep::NextDay;
+    case Qt::Key_Up: return WalkStep::PreviousDay;
+    default: return std::nullopt;
+  }
+}
 
 MouseButton modelButton(Qt::MouseButton button) {
   if (button == Qt::LeftButton) return MouseButton::Left;
@@ -37,6 +49,7 @@ MouseButton modelButton(Qt::MouseButton button) {
 WeekArea::WeekArea(WeekViewModel& model, QWidget* parent) : QWidget(parent), m_model(model) {
   setObjectName("Pic");
   setFixedSize(kWidth, kHeight);
+  setFocusPolicy(Qt::StrongFocus);
   createControls();
 }
 
@@ -75,15 +88,39 @@ void WeekArea::syncControls() {
       control->hide();
       continue;
     }
+    const QString tip = QString::fromStdString(m_model.MarkerToolTip(look.line));
+    control->setToolTip(tip);
+    control->setAccessibleName(tip);
     control->move(placed.left, placed.top);
     control->show();
   }
+  update();  // the focus frame and the present time follow the model
 }
 
 void WeekArea::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), kAreaBackground);
   for (int row = 0; row < kDayRows; ++row) paintRow(painter, row);
+  paintNowAndFocus(painter);
+}
+
+QRect WeekArea::frameAround(int row, int x) {
+  return QRect(x - week::kControlTipOffset - 3, week::ControlTop(row) - 2, KlokControl::kWidth + 6,
+               KlokControl::kHeight + 4);
+}
+
+// The present time is a thin line across today's row; the place the keyboard
+// walks from is framed while the area has the focus.
+void WeekArea::paintNowAndFocus(QPainter& painter) const {
+  if (const std::optional<Spot> now = m_model.NowSpot()) {
+    painter.setPen(kPresentTime);
+    const int top = week::kRowHeight * now->row;
+    painter.drawLine(now->x, top + 2, now->x, top + week::kRowHeight - 2);
+  }
+  const std::optional<LineSpot>& focus = m_model.FocusSpot();
+  if (!hasFocus() || !focus) return;
+  painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DotLine));
+  painter.drawRect(frameAround(focus->row, focus->x));
 }
 
 void WeekArea::paintRow(QPainter& painter, int row) const {
@@ -152,5 +189,31 @@ void WeekArea::mouseMoveEvent(QMouseEvent* event) { mouseMove(event->buttons(), 
 void WeekArea::mouseReleaseEvent(QMouseEvent* event) { mouseUp(event->position()); }
 
 void WeekArea::mouseDoubleClickEvent(QMouseEvent*) { doubleClick(); }
+
+void WeekArea::keyPressEvent(QKeyEvent* event) {
+  const std::optional<WalkStep> step = walkStepOf(event->key());
+  if (!step || event->modifiers() != Qt::NoModifier) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (m_model.Walk(*step)) {
+    syncControls();
+    update();
+    emit selectionChanged();
+    const LineSpot& focus = *m_model.FocusSpot();
+    emit focusMoved(frameAround(focus.row, focus.x));
+  }
+  event->accept();
+}
+
+void WeekArea::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void WeekArea::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
+}
 
 }  // namespace ordalis

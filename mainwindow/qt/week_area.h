@@ -2,7 +2,9 @@
 // axis, time labels and day icons, and the 300 clock-line controls (100 main
 // controls, 200 pool controls) placed as the week-view model says. Mouse
 // events on the area and on its controls go to the model in clock-area
-// coordinates; the area reports what the main window must react to.
+// coordinates; the area reports what the main window must react to. It takes
+// the keyboard focus: the arrow keys walk the selection over the lines, and
+// the place walked from has a focus frame. Today's row shows the present time.
 #pragma once
 
 #include <QWidget>
@@ -45,12 +47,14 @@ class WeekArea : public QWidget {
   void editMenuRequested(QPoint globalPosition);
   // A double-click on the area or a control.
   void lineDoubleClicked();
-  // The selection changed (after a click or the end of a drag).
+  // The selection changed (after a click, the end of a drag or a key).
   void selectionChanged();
   // A left press on a line began a drag; the mouse release ended the drag of
   // line `line` (whether it moved or not).
   void dragStarted();
   void dragFinished(int line);
+  // The keyboard moved the focus to this rectangle of the area.
+  void focusMoved(QRect place);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -58,10 +62,16 @@ class WeekArea : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void createControls();
   void paintRow(class QPainter& painter, int row) const;
+  void paintNowAndFocus(class QPainter& painter) const;
+  // The rectangle around the markers at a place of the clock area.
+  static QRect frameAround(int row, int x);
 
   WeekViewModel& m_model;
   std::array<bool, 7> m_workdays{};
