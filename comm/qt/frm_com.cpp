@@ -41,6 +41,7 @@ FrmCom::FrmCom(TransferParts state, Prompts& prompts, Clock& clock, TransferWork
     : QDialog(parent),
       m_state(state),
       m_prompts(prompts),
+      m_clock(clock),
       m_portDevice(std::move(portDevice)),
       m_worker(new TransferWorker(prompts, clock, std::move(makeLink), StopComm, this)) {
   setObjectName("FrmCom");

@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -118,6 +117,7 @@ class FrmCom : public QDialog {
 
   TransferParts m_state;
   Prompts& m_prompts;
+  Clock& m_clock;
   PortDevice m_portDevice;
   TransferWorker* m_worker;
   // The copy of the program state that the running job works on.
@@ -125,7 +125,7 @@ class FrmCom : public QDialog {
   Job m_job = Job::Send;
   bool m_retryCaption = false;
   bool m_jobHasRun = false;
-  QElapsedTimer m_jobTime;
+  Monotonic m_jobStart{};
   QGroupBox* m_fraCom = nullptr;
 };
 

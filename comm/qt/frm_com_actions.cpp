@@ -66,7 +66,7 @@ void FrmCom::CmdPrgModem_Click() {
 void FrmCom::startJob(Job job, TransferWorker::Job work) {
   m_job = job;
   m_jobHasRun = true;
-  m_jobTime.start();
+  m_jobStart = m_clock.monotonic();
   setRunning(true);
   QApplication::setOverrideCursor(Qt::WaitCursor);
   m_worker->start(std::move(work));
@@ -117,7 +117,7 @@ void FrmCom::jobEnded(int result) {
 
 void FrmCom::reportClockTransfer() {
   const int lines = LinesInUse(m_state.clock.ClockTable);
-  const double seconds = static_cast<double>(m_jobTime.elapsed()) / 1000.0;
+  const double seconds = std::chrono::duration<double>(m_clock.monotonic() - m_jobStart).count();
   const int text = Action == "R" ? kClockReceivedText : kClockSentText;
   emit clockTransferSucceeded(
       qt(m_state.texts.LoadText(text)).arg(lines).arg(QString::number(seconds, 'f', 1)));

@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -19,6 +20,7 @@
 #include "editor/qt/function_pictures.h"
 #include "mainwindow/qt/fit_to_screen.h"
 #include "mainwindow/qt/klokken_body.h"
+#include "mainwindow/qt/legend_strip.h"
 #include "mainwindow/qt/selection_panel_widget.h"
 #include "mainwindow/qt/side_column.h"
 #include "mainwindow/qt/week_area.h"
@@ -27,10 +29,10 @@ namespace ordalis {
 
 namespace {
 
-// The week's part of the body; the side column stands right of it, so the
-// window's default body is 930 x 572.
+// The week's part of the body; the side column stands right of it and the
+// legend below both, so the window's default body is 930 x 572.
 constexpr int kBodyWidth = 630;
-constexpr int kBodyHeight = 572;
+constexpr int kBodyHeight = KlokkenBody::kLegendIconTop;
 constexpr int kScrWeeksLeft = 604;
 // Above the clock area: the installation file, then the shown week.
 constexpr int kLabelHeight = 18;
@@ -58,7 +60,7 @@ QAction* namedAction(QObject* parent, const char* name) {
 class KlokkenFrame : public QWidget {
  public:
   using QWidget::QWidget;
-  QSize sizeHint() const override { return {kBodyWidth + SideColumn::kWidth, kBodyHeight}; }
+  QSize sizeHint() const override { return {kBodyWidth + SideColumn::kWidth, kBodyHeight + LegendStrip::kHeight}; }
 };
 
 }  // namespace
@@ -104,6 +106,7 @@ void FrmKlokken::createBody() {
   m_weekScroll = new QScrollArea;
   m_weekScroll->setObjectName("WeekScroll");
   m_weekScroll->setFrameShape(QFrame::NoFrame);
+  m_weekScroll->setFocusPolicy(Qt::NoFocus);  // the week area inside takes the focus
   m_weekScroll->setWidget(m_body);
 
   m_pic = new WeekArea(m_model, m_body);
@@ -146,12 +149,18 @@ void FrmKlokken::createBody() {
   auto* side = new SideColumn(m_panel, {m_cmdAdd, m_cmdEdit, m_cmdDelete, m_cmdTest});
   side->setOnStrayClick([this] { m_prompts.beep(); });
 
+  m_legend = new LegendStrip;
+  m_legend->setOnStrayClick([this] { m_prompts.beep(); });
+
   auto* frame = new KlokkenFrame(this);
-  auto* row = new QHBoxLayout(frame);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(0);
+  auto* rows = new QVBoxLayout(frame);
+  rows->setContentsMargins(0, 0, 0, 0);
+  rows->setSpacing(0);
+  auto* row = new QHBoxLayout;
   row->addWidget(m_weekScroll, 1);
   row->addWidget(side);
+  rows->addLayout(row, 1);
+  rows->addWidget(m_legend);
   setCentralWidget(frame);
   connect(m_cmdAdd, &QPushButton::clicked, this, [this] { mmuNieuw_Click(kWorkdayTable); });
   connect(m_cmdEdit, &QPushButton::clicked, this, &FrmKlokken::mmuEditProp_Click);
@@ -196,8 +205,9 @@ void FrmKlokken::createMenus() {
   connect(remove, &QAction::triggered, this, &FrmKlokken::mmuDelete_Click);
   m_mmuEdit->addAction(remove);
 
-  // The communication menu keeps its Dutch caption in every language.
-  QMenu* com = menuBar()->addMenu("Communicatie");
+  // The communication menu keeps its Dutch caption, and its letter, in every
+  // language.
+  QMenu* com = menuBar()->addMenu("&Communicatie");
   com->menuAction()->setObjectName("mmuCom");
   QAction* get = namedAction(this, "mmuComGet");
   connect(get, &QAction::triggered, this, &FrmKlokken::mmuComGet_Click);
@@ -300,10 +310,10 @@ void FrmKlokken::SetFormTexts() {
   auto text = [this](int id, int length = -1) {
     return QString::fromStdString(m_state.texts.LoadText(id)).left(length);
   };
-  m_body->setLegendCaptions({"Aan", "Uit", text(151), text(154, 9), text(166), text(165, 7), text(126),
+  m_legend->setCaptions({"Aan", "Uit", text(151), text(154, 9), text(166), text(165, 7), text(126),
                              text(125), text(124)},
-                            {"Aan", "Uit", text(151), text(154), text(166), text(165), text(126), text(125),
-                             text(124)});
+                        {"Aan", "Uit", text(151), text(154), text(166), text(165), text(126), text(125),
+                         text(124)});
   // Table toggles in table order: continue, workday, weekend, simulation, special.
   const int tableNames[kClockTableCount] = {1003, 1005, 1006, 1007, 1004};
   for (int table = 0; table < kClockTableCount; ++table)

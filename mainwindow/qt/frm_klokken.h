@@ -35,6 +35,7 @@ class QToolBar;
 namespace ordalis {
 
 class KlokkenBody;
+class LegendStrip;
 class SelectionPanelWidget;
 class WeekArea;
 
@@ -154,6 +155,7 @@ class FrmKlokken : public QMainWindow {
   KlokkenBody* m_body = nullptr;
   QScrollArea* m_weekScroll = nullptr;
   QLabel* m_lblWeek = nullptr;
+  LegendStrip* m_legend = nullptr;
   WeekArea* m_pic = nullptr;
   SelectionPanelWidget* m_panel = nullptr;
   QScrollBar* m_scrWeeks = nullptr;

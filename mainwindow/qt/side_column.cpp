@@ -17,8 +17,9 @@ constexpr int kPanelToButtons = 8;
 }  // namespace
 
 SideColumn::SideColumn(SelectionPanelWidget* panel, const std::array<QPushButton*, 4>& buttons, QWidget* parent)
-    : QWidget(parent), m_panelScroll(new QScrollArea(this)), m_buttons(buttons) {
+    : StrayClickWidget(parent), m_panelScroll(new QScrollArea(this)), m_buttons(buttons) {
   m_panelScroll->setFrameShape(QFrame::NoFrame);
+  m_panelScroll->setFocusPolicy(Qt::NoFocus);
   m_panelScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   m_panelScroll->setWidget(panel);
   for (QPushButton* button : m_buttons) button->setParent(this);
@@ -41,10 +42,6 @@ void SideColumn::resizeEvent(QResizeEvent* event) {
   m_panelScroll->setGeometry(0, KlokkenBody::kAreaTop, panelHeight < m_panelScroll->widget()->height() ? panelWidth
                                                                                                      : kWidth,
                              panelHeight);
-}
-
-void SideColumn::mousePressEvent(QMouseEvent*) {
-  if (m_onStrayClick) m_onStrayClick();
 }
 
 }  // namespace ordalis

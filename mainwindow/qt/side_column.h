@@ -6,9 +6,9 @@
 #pragma once
 
 #include <QScrollArea>
-#include <QWidget>
 #include <array>
-#include <functional>
+
+#include "mainwindow/qt/stray_click_widget.h"
 
 class QPushButton;
 
@@ -16,7 +16,7 @@ namespace ordalis {
 
 class SelectionPanelWidget;
 
-class SideColumn : public QWidget {
+class SideColumn : public StrayClickWidget {
   Q_OBJECT
 
  public:
@@ -24,23 +24,21 @@ class SideColumn : public QWidget {
   static constexpr int kButtonWidth = 142;
   static constexpr int kButtonHeight = 30;
   static constexpr int kButtonGap = 6;
-  // From the buttons' top to the column's bottom at the default size (572 - 472).
-  static constexpr int kButtonsFromBottom = 100;
+  // From the buttons' top to the column's bottom (the legend's top) at the
+  // default size: 545 - 472.
+  static constexpr int kButtonsFromBottom = 73;
 
   // Takes `panel` and the buttons (Add, Edit, Delete, Test) as children.
   SideColumn(SelectionPanelWidget* panel, const std::array<QPushButton*, 4>& buttons, QWidget* parent = nullptr);
 
-  void setOnStrayClick(std::function<void()> onStrayClick) { m_onStrayClick = std::move(onStrayClick); }
   QScrollArea* panelScroll() const { return m_panelScroll; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   QScrollArea* m_panelScroll;
   std::array<QPushButton*, 4> m_buttons;
-  std::function<void()> m_onStrayClick;
 };
 
 }  // namespace ordalis

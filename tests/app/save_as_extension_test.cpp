@@ -12,12 +12,9 @@ namespace ordalis {
 namespace {
 
 TEST(SaveAs, ANameWithoutAnExtensionIsSavedAsAClockFile) {
-  struct Case {
-    const char* typed;
-    const char* saved;
-  };
-  for (const Case& c : {Case{"huis", "huis.clk"}, Case{"huis.CLK", "huis.CLK"}, Case{"huis.bak", "huis.bak"},
-                        Case{"v2.0/huis", "v2.0/huis.clk"}}) {
+  const std::pair<const char*, const char*> typedAndSaved[] = {
+      {"huis", "huis.clk"}, {"huis.CLK", "huis.CLK"}, {"huis.bak", "huis.bak"}, {"v2.0/huis", "v2.0/huis.clk"}};
+  for (const auto& [typed, saved] : typedAndSaved) {
     test::TempDir dir;
     std::filesystem::create_directory(dir.path("v2.0"));
     ProgramState state;
@@ -25,11 +22,11 @@ TEST(SaveAs, ANameWithoutAnExtensionIsSavedAsAClockFile) {
     ClockCommandContext context{state, prompts, {}};
     state.clock.ClockTable[0].FunctionHigh = 1;
     state.clock.ClocksChanged = true;
-    prompts.fileNames = {dir.path(c.typed)};
+    prompts.fileNames = {dir.path(typed)};
     mmuFileSaveAs_Click(context);
-    EXPECT_EQ(dir.path(c.saved), state.clock.ClockFileName) << c.typed;
-    EXPECT_TRUE(std::filesystem::exists(dir.path(c.saved))) << c.typed;
-    EXPECT_FALSE(state.clock.ClocksChanged) << c.typed;
+    EXPECT_EQ(dir.path(saved), state.clock.ClockFileName) << typed;
+    EXPECT_TRUE(std::filesystem::exists(dir.path(saved))) << typed;
+    EXPECT_FALSE(state.clock.ClocksChanged) << typed;
     EXPECT_EQ("clk", prompts.saveDialogs.at(0).defaultSuffix);
   }
 }

@@ -353,7 +353,7 @@ class FrmKlokkenTest : public QObject {
     QCOMPARE(button(*program.window, "CmdAdd")->text(), QString("Actie Toevoegen"));
     QCOMPARE(program.window->toolButton("SAVE")->text(), QString::fromStdString(program.state.texts.LoadText(605)));
     for (QMenu* menu : program.window->findChildren<QMenu*>())
-      if (menu->menuAction()->objectName() == "mmuCom") QCOMPARE(menu->title(), QString("Communicatie"));
+      if (menu->menuAction()->objectName() == "mmuCom") QCOMPARE(menu->title(), QString("&Communicatie"));
   }
 };
 

@@ -8,6 +8,7 @@
 
 #include "app/program_state.h"
 #include "mainwindow/qt/frm_klokken.h"
+#include "mainwindow/qt/klokken_body.h"
 #include "mainwindow/qt/selection_panel_widget.h"
 #include "mainwindow/qt/week_area.h"
 #include "support/scripted_prompts.h"

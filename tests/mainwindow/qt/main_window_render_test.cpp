@@ -41,6 +41,7 @@ class MainWindowRenderTest : public QObject {
     m_window->RefreshDayIcons();
     m_window->ScrWeeks_Change();
     m_window->show();
+    m_window->resize(m_window->sizeHint());  // the default size, larger than the offscreen screen
     m_image = m_window->grab().toImage();
   }
 

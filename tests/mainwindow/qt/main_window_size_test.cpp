@@ -15,6 +15,8 @@
 #include <QToolBar>
 
 #include "app/program_state.h"
+#include "comm/qt/frm_com.h"
+#include "editor/qt/frm_clk_edit.h"
 #include "mainwindow/qt/frm_klokken.h"
 #include "support/scripted_prompts.h"
 
@@ -35,7 +37,7 @@ class MainWindowSizeTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
     QList<QWidget*> inSight = {window.menuBar(), window.findChild<QToolBar*>("Tlb"), window.statusBar()};
-    inSight += window.findChildren<QPushButton*>();
+    for (QPushButton* button : window.findChildren<QPushButton*>()) inSight.append(button);
     for (QWidget* widget : inSight)
       QVERIFY2(widget->visibleRegion().boundingRect() == widget->rect(), qPrintable(widget->objectName()));
     // Shorter than its default size, the window scrolls the week; on a large
@@ -45,6 +47,26 @@ class MainWindowSizeTest : public QObject {
     const int statusHeight = window.statusBar()->height();  // a message does not change it
     window.statusBar()->showMessage("Clock table sent: 15 lines, 4.0 s");
     QCOMPARE(window.statusBar()->height(), statusHeight);
+  }
+
+  void theLineEditorAndTheCommunicationDialogFitTheScreen() {
+    ProgramState state;
+    ApplyCentralModel(state.installation, state.texts, kVordane);
+    state.clock.ClockTable[0] = ClockLine{.Day = 1, .Month = 6, .Year = 26, .FunctionHigh = 1, .FunctionLow = 1};
+    state.clock.SelectedClockLine = 1;
+    SystemClock clock;
+    test::ScriptedPrompts prompts;
+    FrmClkEdit editor(state, clock, prompts);
+    QVERIFY(editor.Form_Load());
+    FrmCom communication(state, prompts, clock, [] { return std::unique_ptr<ByteLink>(); }, [](int) {
+      return std::string();
+    });
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&editor, &communication}) {
+      dialog->show();
+      QVERIFY(QTest::qWaitForWindowExposed(dialog));
+      QVERIFY2(dialog->screen()->availableGeometry().contains(dialog->frameGeometry()),
+               qPrintable(dialog->objectName()));
+    }
   }
 };
 
