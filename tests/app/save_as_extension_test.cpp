@@ -20,13 +20,10 @@ TEST(SaveAs, ANameWithoutAnExtensionIsSavedAsAClockFile) {
     ProgramState state;
     test::ScriptedPrompts prompts;
     ClockCommandContext context{state, prompts, {}};
-    state.clock.ClockTable[0].FunctionHigh = 1;
-    state.clock.ClocksChanged = true;
     prompts.fileNames = {dir.path(typed)};
     mmuFileSaveAs_Click(context);
     EXPECT_EQ(dir.path(saved), state.clock.ClockFileName) << typed;
     EXPECT_TRUE(std::filesystem::exists(dir.path(saved))) << typed;
-    EXPECT_FALSE(state.clock.ClocksChanged) << typed;
     EXPECT_EQ("clk", prompts.saveDialogs.at(0).defaultSuffix);
   }
 }
