@@ -165,7 +165,12 @@ void FrmCom::SetFormTexts() {
   ApplyFormTexts(this, formTexts(m_state.texts, "FrmCom"));
   if (m_retryCaption) cmdSendOK->setText(qt(m_state.texts.LoadText(kRetryText)));
   LblAction->setText(qt(m_state.texts.LoadText(Action == "R" ? kReceiveWhatText : kTransmitWhatText)));
-  const bool idleAfterAJob = m_jobHasRun && !transferRunning();
+  showCancelCaption();
+}
+
+// Cancel while nothing has run or a job runs; Close once a job has ended.
+void FrmCom::showCancelCaption() {
+  const bool idleAfterAJob = m_jobHasRun && cmdSendOK->isEnabled();  // OK is disabled while a job runs
   cmdSendCancel->setText(qt(m_state.texts.LoadText(idleAfterAJob ? kCloseText : kCancelText)));
 }
 

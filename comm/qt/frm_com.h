@@ -108,6 +108,7 @@ class FrmCom : public QDialog {
   void connectControls();
   void Form_Load();
   void SetFormTexts();
+  void showCancelCaption();
   void showProgress(int percent);
   // Disables the actions and settings while a job runs, enables them after.
   void setRunning(bool running);

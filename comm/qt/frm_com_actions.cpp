@@ -79,7 +79,7 @@ void FrmCom::setRunning(bool running) {
   if (!running) ChkModem_Click();  // the modem controls follow their rules again
   cmdSendCancel->setDefault(running);
   cmdSendOK->setDefault(!running);
-  SetFormTexts();  // Cancel while a job runs, Close after it
+  showCancelCaption();
 }
 
 void FrmCom::showProgress(int percent) {

@@ -90,8 +90,8 @@ TEST(FormTexts, LabelsWithAColonAndTheFormsOwnCaption) {
 
 TEST(FormTexts, TheMainWindowsMenusAndToolBar) {
   auto main = captionsOf(0, "FrmKlokken");
-  EXPECT_EQ("Workday table", main["mmuNieuw(1)"]);
-  EXPECT_EQ("Special table", main["mmuNieuw(4)"]);
+  EXPECT_EQ("&Workday table", main["mmuNieuw(1)"]);  // "&": the letter of the menu item
+  EXPECT_EQ("S&pecial table", main["mmuNieuw(4)"]);
   EXPECT_EQ("Print...", main["Tlb(6)"]);
   EXPECT_EQ(0u, main.count("Tlb(7)"));     // the separator has no caption
   EXPECT_EQ(0u, main.count("mmuCom"));     // keeps its design caption
