@@ -95,6 +95,9 @@ FrmKlokken::FrmKlokken(ProgramState& state, const Clock& clock, Prompts& prompts
   m_state.texts.FillTextTables();
   GlobalTimer_Timer();
   showModel();
+  // The default size, not the part of the screen Qt gives a window that has
+  // no size of its own; FitToScreen shrinks it on a small screen.
+  resize(sizeHint());
 }
 
 FrmKlokken::~FrmKlokken() = default;
