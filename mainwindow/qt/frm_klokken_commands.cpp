@@ -193,7 +193,6 @@ void FrmKlokken::GlobalTimer_Timer() {
     setWindowTitle(caption);
     setWindowFilePath(QFileInfo(qt(m_state.clock.ClockFileName)).absoluteFilePath());
   }
-  setWindowModified(m_state.clock.ClocksChanged);
   updateEditActions();
   m_lblVantrel[0]->setText(qt(m_state.texts.LoadText(1008)) + ":");
   m_lblVantrel[1]->setText(qt(FileNamePart(m_state.clock.InstallationPath)));

@@ -19,9 +19,12 @@ namespace {
 
 constexpr int kUndoText = 1120;
 constexpr int kRedoText = 1121;
-constexpr int kCopyText = 1122;
-constexpr int kPasteText = 1123;
-constexpr int kDuplicateText = 1124;
+// The same texts with the letter of the menu item ("&Undo").
+constexpr int kUndoMenuText = 1186;
+constexpr int kRedoMenuText = 1187;
+constexpr int kCopyMenuText = 1188;
+constexpr int kPasteMenuText = 1189;
+constexpr int kDuplicateMenuText = 1190;
 
 QString MenuText(const Texts& texts, int verb, const std::string& stepName) {
   std::string text = texts.LoadText(verb);
@@ -63,15 +66,15 @@ void FrmKlokken::createEditActions() {
 
 void FrmKlokken::updateEditActions() {
   const Texts& texts = m_state.texts;
-  m_undo->setText(MenuText(texts, kUndoText, m_history.UndoName()));
-  m_redo->setText(MenuText(texts, kRedoText, m_history.RedoName()));
+  m_undo->setText(MenuText(texts, kUndoMenuText, m_history.UndoName()));
+  m_redo->setText(MenuText(texts, kRedoMenuText, m_history.RedoName()));
   m_undo->setEnabled(m_history.CanUndo());
   m_redo->setEnabled(m_history.CanRedo());
   m_undo->setIconText(MenuText(texts, kUndoText, {}));
   m_redo->setIconText(MenuText(texts, kRedoText, {}));
-  findChild<QAction*>("mmuCopy")->setText(MenuText(texts, kCopyText, {}));
-  findChild<QAction*>("mmuPaste")->setText(MenuText(texts, kPasteText, {}));
-  findChild<QAction*>("mmuDuplicate")->setText(MenuText(texts, kDuplicateText, {}));
+  findChild<QAction*>("mmuCopy")->setText(MenuText(texts, kCopyMenuText, {}));
+  findChild<QAction*>("mmuPaste")->setText(MenuText(texts, kPasteMenuText, {}));
+  findChild<QAction*>("mmuDuplicate")->setText(MenuText(texts, kDuplicateMenuText, {}));
   setWindowModified(m_state.clock.ClocksChanged);
 }
 

@@ -78,12 +78,12 @@ class EditCommandsTest : public QObject {
     QVERIFY(program.press(Qt::Key_Delete, Qt::NoModifier));
     QVERIFY(!program.line(0).inUse());
     QVERIFY(program.window->isWindowModified());
-    QVERIFY(program.actionText("mmuUndo").startsWith("Undo Delete "));
+    QVERIFY(program.actionText("mmuUndo").startsWith("&Undo Delete "));
     QVERIFY(program.press(Qt::Key_Z));
     QVERIFY(program.line(0).inUse());
     QVERIFY(!program.state.clock.ClocksChanged);
     QVERIFY(!program.window->isWindowModified());
-    QVERIFY(program.actionText("mmuRedo").startsWith("Redo Delete "));
+    QVERIFY(program.actionText("mmuRedo").startsWith("&Redo Delete "));
     QVERIFY(program.press(Qt::Key_S));
     QCOMPARE(test::readBytes(folder.path("house.clk")), opened);
     // Ctrl+Y redoes, and the file no longer matches the table.
