@@ -15,8 +15,6 @@
 #include <QToolBar>
 
 #include "app/program_state.h"
-#include "comm/qt/frm_com.h"
-#include "editor/qt/frm_clk_edit.h"
 #include "mainwindow/qt/frm_klokken.h"
 #include "support/scripted_prompts.h"
 
@@ -47,26 +45,6 @@ class MainWindowSizeTest : public QObject {
     const int statusHeight = window.statusBar()->height();  // a message does not change it
     window.statusBar()->showMessage("Clock table sent: 15 lines, 4.0 s");
     QCOMPARE(window.statusBar()->height(), statusHeight);
-  }
-
-  void theLineEditorAndTheCommunicationDialogFitTheScreen() {
-    ProgramState state;
-    ApplyCentralModel(state.installation, state.texts, kVordane);
-    state.clock.ClockTable[0] = ClockLine{.Day = 1, .Month = 6, .Year = 26, .FunctionHigh = 1, .FunctionLow = 1};
-    state.clock.SelectedClockLine = 1;
-    SystemClock clock;
-    test::ScriptedPrompts prompts;
-    FrmClkEdit editor(state, clock, prompts);
-    QVERIFY(editor.Form_Load());
-    FrmCom communication(state, prompts, clock, [] { return std::unique_ptr<ByteLink>(); }, [](int) {
-      return std::string();
-    });
-    for (QDialog* dialog : std::initializer_list<QDialog*>{&editor, &communication}) {
-      dialog->show();
-      QVERIFY(QTest::qWaitForWindowExposed(dialog));
-      QVERIFY2(dialog->screen()->availableGeometry().contains(dialog->frameGeometry()),
-               qPrintable(dialog->objectName()));
-    }
   }
 };
 
