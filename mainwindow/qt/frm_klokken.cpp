@@ -325,6 +325,7 @@ void FrmKlokken::SetFormTexts() {
   m_panel->setAccessibleName(text(1184));
   m_scrWeeks->setAccessibleName(text(1185));
   showWeekHeader();
+  updateEditActions();  // the Edit menu's undo and clipboard items
 }
 
 void FrmKlokken::openEditMenu(QPoint globalPosition) { m_mmuEdit->popup(globalPosition); }
