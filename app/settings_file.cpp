@@ -78,6 +78,8 @@ SettingsReadResult ReadSettings(const std::string& iniPath, ProgramState& state)
   std::string timeSet = ini.get(kClock, "TimeSet", "0", kTimeSetBuffer);
   if (startsWithDigit(timeSet) && leadingNumber(timeSet) <= 255)
     settings.TimeSet = static_cast<uint8_t>(leadingNumber(timeSet));
+  std::string verify = ini.get(kClock, "Verify", "1", kTimeSetBuffer);
+  if (startsWithDigit(verify) && leadingNumber(verify) <= 255) settings.Verify = static_cast<uint8_t>(leadingNumber(verify));
   return result;
 }
 
@@ -99,6 +101,7 @@ FileWriteResult WriteSettings(const std::string& iniPath, const ProgramState& st
   if (ShouldStoreWorkingDirectory(directory)) ini.set(kGlobal, "Path", directory);
   ini.set(kClock, "NBTFile", state.clock.InstallationPath);
   ini.set(kClock, "TimeSet", std::to_string(settings.TimeSet));
+  ini.set(kClock, "Verify", std::to_string(settings.Verify));
   std::string text = ini.text();
   return replaceFileBytes(iniPath, std::vector<uint8_t>(text.begin(), text.end()));
 }

@@ -48,6 +48,7 @@ std::vector<FormTextRow> buildTable() {
       {"FrmKlokken", "CmdTest", action(998)},
       {"FrmKlokken", "mmuComGet", text(1176)},
       {"FrmKlokken", "mmuComSend", text(1177)},
+      {"FrmKlokken", "mmuComCompare", text(1145)},
       // The clock-line edit dialog.
       {"FrmClkEdit", "FrmClkEdit", text(982)},
       {"FrmClkEdit", "LblTabel", text(1002)},
@@ -72,6 +73,7 @@ std::vector<FormTextRow> buildTable() {
       {"FrmCom", "FraCom", withColon(1031)},
       {"FrmCom", "ChkModem", text(974)},
       {"FrmCom", "ChkTimeSet", text(1010)},
+      {"FrmCom", "ChkVerify", text(1143)},
       {"FrmCom", "FraModem", text(975)},
       {"FrmCom", "LblModem", text(976)},
       {"FrmCom", "LblInitString", text(977)},

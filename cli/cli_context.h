@@ -54,5 +54,7 @@ void addReceiveCommand(CLI::App& app, CliContext& context, CommandResult result)
 void addReceiveAllCommand(CLI::App& app, CliContext& context, CommandResult result);
 void addProgramModemCommand(CLI::App& app, CliContext& context, CommandResult result);
 void addOnlineCommand(CLI::App& app, CliContext& context, CommandResult result);
+void addCompareCommand(CLI::App& app, CliContext& context, CommandResult result);  // cmd_compare.cpp
+void addDiffCommand(CLI::App& app, CliContext& context, CommandResult result);     // cmd_compare.cpp
 
 }  // namespace ordalis::cli

@@ -7,6 +7,7 @@
 
 #include "base/file_store.h"
 #include "cli/cli_context.h"
+#include "cli/cli_documents.h"
 #include "cli/inspect_installation.h"
 #include "app/clock_commands.h"
 #include "clock/clock_file.h"
@@ -32,23 +33,6 @@ std::vector<int> shownLines(const ClockFileDecoded& decoded, bool all) {
   return shown;
 }
 
-nlohmann::ordered_json lineJson(int index, const ClockLine& line) {
-  return {{"index", index},
-          {"minute", line.Minute},
-          {"hour", line.Hour},
-          {"day", line.Day},
-          {"month", line.Month},
-          {"year", line.Year},
-          {"table", line.Table},
-          {"repeat_unit", line.RepeatUnit},
-          {"repeat_count", line.RepeatCount},
-          {"function_high", line.FunctionHigh},
-          {"function_low", line.FunctionLow},
-          {"level", line.Level},
-          {"next_line", line.NextLine},
-          {"first_line", line.FirstLine},
-          {"moment", formatMoment(LineMoment(line))}};
-}
 
 std::string modelName(const Texts& texts, uint8_t model) {
   return texts.CentralModelNames[effectiveModel(model)];
@@ -56,7 +40,7 @@ std::string modelName(const Texts& texts, uint8_t model) {
 
 nlohmann::ordered_json clockFileJson(const Texts& texts, const ClockFileDecoded& decoded, bool all) {
   nlohmann::ordered_json lines = nlohmann::ordered_json::array();
-  for (int i : shownLines(decoded, all)) lines.push_back(lineJson(i, decoded.content.lines[static_cast<size_t>(i)]));
+  for (int i : shownLines(decoded, all)) lines.push_back(clockLineJson(i, decoded.content.lines[static_cast<size_t>(i)]));
   return {{"kind", "clock_file"},
           {"format", decoded.content.format},
           {"model", decoded.content.model},
@@ -121,6 +105,24 @@ int inspect(CliContext& context, const std::string& path, bool all) {
 }
 
 }  // namespace
+
+nlohmann::ordered_json clockLineJson(int index, const ClockLine& line) {
+  return {{"index", index},
+          {"minute", line.Minute},
+          {"hour", line.Hour},
+          {"day", line.Day},
+          {"month", line.Month},
+          {"year", line.Year},
+          {"table", line.Table},
+          {"repeat_unit", line.RepeatUnit},
+          {"repeat_count", line.RepeatCount},
+          {"function_high", line.FunctionHigh},
+          {"function_low", line.FunctionLow},
+          {"level", line.Level},
+          {"next_line", line.NextLine},
+          {"first_line", line.FirstLine},
+          {"moment", formatMoment(LineMoment(line))}};
+}
 
 void addInspectCommand(CLI::App& app, CliContext& context, CommandResult result) {
   auto* command = app.add_subcommand(

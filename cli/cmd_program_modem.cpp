@@ -18,7 +18,12 @@ int runProgramModem(CliContext& context, const ProgramModemOptions& options) {
                            !options.callBack.empty(), options.callBack};
   stage.start();
   bool programmed = ProgramModem(stage.session(), request, stage.prompts, context.state.texts);
-  return stage.finish(context, programmed ? transfer::kOk : transfer::kModemConnected, 1);
+  TransferOutcome outcome{programmed ? transfer::kOk : transfer::kModemConnected, 1};
+  TransferTarget target;
+  target.port = request.port;
+  target.baudRate = request.baudRate;
+  stage.log(TransferLogEntryOf("program-modem", target, outcome, context.state.texts));
+  return stage.finish(context, outcome.result, outcome.attempts);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // ordalis-cli receive OUT.clk --nbt NBT --port P: fetches the clock table
 // from the central unit and saves it as a clock file.
 #include "cli/transfer_cli.h"
+#include "clock/clock_table.h"
 #include "comm/transfer_flows.h"
 
 namespace ordalis::cli {
@@ -16,13 +17,13 @@ struct ReceiveOptions {
 int runReceive(CliContext& context, const ReceiveOptions& options) {
   if (!LoadInstallationFile(context, options.nbt)) return kExitRefused;
   CliTransfer stage(context);
-  TransferChoices choices;
-  choices.target.port = DeviceForPort(options.port.port);
-  choices.target.baudRate = options.port.baud != 0 ? options.port.baud : context.state.installation.Settings.BaudRate;
-  choices.target.connect.centralModel = context.state.installation.CentralModel;
+  const TransferChoices choices = FetchChoices(context, options.port);
   stage.start();
   TransferOutcome outcome = RunSendButton(context.state, stage.session(), choices,
                                           stage.user(context.state.texts), SendAction::Receive);
+  TransferLogEntry entry = TransferLogEntryOf("receive", choices.target, outcome, context.state.texts);
+  entry.lines = outcome.failed() ? 0 : LinesInUse(context.state.clock.ClockTable);
+  stage.log(entry);
   if (!outcome.failed() && !SaveClockFile(context, options.output)) return kExitRefused;
   return stage.finish(context, outcome.result, outcome.attempts);
 }

@@ -24,6 +24,7 @@ int runReceiveAll(CliContext& context, const ReceiveAllOptions& options) {
   target.connect.centralModel = state.installation.CentralModel;
   stage.start();
   TransferOutcome outcome = ReceiveWholeImage(state, stage.session(), target, stage.user(state.texts));
+  stage.log(TransferLogEntryOf("receive-all", target, outcome, state.texts));
   nlohmann::json extra = nlohmann::json::object();
   if (!outcome.failed()) extra = InstallationDocuments(context);
   return stage.finish(context, outcome.result, outcome.attempts, extra);

@@ -1,8 +1,10 @@
 // ordalis-cli send CLK --nbt NBT --port P: sends a clock file's table to the
-// central unit, as the communication dialog's Transmit does.
+// central unit, as the communication dialog's Transmit does; with --verify
+// it reads the table back before hanging up and fails when it differs.
 #include "base/file_store.h"
 #include "cli/transfer_cli.h"
 #include "clock/clock_file.h"
+#include "clock/clock_table.h"
 #include "comm/transfer_flows.h"
 
 namespace ordalis::cli {
@@ -19,6 +21,7 @@ struct SendOptions {
   std::string phone;
   std::string callBack;
   bool updateFile = false;
+  bool verify = false;
 };
 
 TransferChoices choicesFrom(const SendOptions& options, const CliContext& context) {
@@ -30,6 +33,7 @@ TransferChoices choicesFrom(const SendOptions& options, const CliContext& contex
   choices.target.connect.modem = {options.modem, options.init, options.phone, !options.callBack.empty(), options.callBack};
   choices.timeSet = options.timeSet;
   choices.modemType = 2;  // the init string as given
+  choices.verify = options.verify;
   return choices;
 }
 
@@ -37,9 +41,15 @@ int runSend(CliContext& context, const SendOptions& options) {
   if (!LoadInstallationFile(context, options.nbt) || !LoadClockFile(context, options.clockFile)) return kExitRefused;
   CliTransfer stage(context);
   stage.start();
-  TransferOutcome outcome = RunSendButton(context.state, stage.session(), choicesFrom(options, context),
-                                          stage.user(context.state.texts), SendAction::Transmit);
-  int exitCode = stage.finish(context, outcome.result, outcome.attempts);
+  const TransferChoices choices = choicesFrom(options, context);
+  TransferOutcome outcome = RunSendButton(context.state, stage.session(), choices, stage.user(context.state.texts),
+                                          SendAction::Transmit);
+  TransferLogEntry entry = TransferLogEntryOf("send", choices.target, outcome, context.state.texts);
+  entry.lines = LinesInUse(context.state.clock.ClockTable);
+  stage.log(entry);
+  nlohmann::json extra = {{"verified", outcome.verified}};
+  if (!outcome.difference.empty()) extra["difference"] = outcome.difference;
+  int exitCode = stage.finish(context, outcome.result, outcome.attempts, extra);
   if (options.updateFile && !outcome.stopped() && !SaveClockFile(context, options.clockFile)) return kExitRefused;
   return exitCode;
 }
@@ -57,6 +67,7 @@ void addSendCommand(CLI::App& app, CliContext& context, CommandResult result) {
   command->add_option("--init", options->init, "Modem initialisation string")->needs(modem);
   command->add_option("--phone", options->phone, "Telephone number to dial")->needs(modem);
   command->add_option("--callback", options->callBack, "Number the central's modem calls back")->needs(modem);
+  command->add_flag("--verify", options->verify, "Read the table back before hanging up and compare");
   command->add_flag("--update-file", options->updateFile, "Store the brought-up-to-date reference dates in CLK");
   command->callback([&context, result, options] { *result = runSend(context, *options); });
 }

@@ -10,10 +10,12 @@
 #include <cstdio>
 
 #include "app/qt/settings_location.h"
+#include "base/qt/data_folder.h"
 #include "app/settings_file.h"
 #include "cli/cli_documents.h"
 #include "app/clock_commands.h"
 #include "comm/qt/qt_serial_link.h"
+#include "comm/qt/transfer_log_writer.h"
 
 namespace ordalis::cli {
 
@@ -104,6 +106,11 @@ double CliTransfer::seconds() const {
   return std::chrono::round<std::chrono::milliseconds>(elapsed).count() / 1000.0;
 }
 
+void CliTransfer::log(const TransferLogEntry& entry) {
+  if (!WriteTransferLog(entry, *m_clock, m_startedAt))
+    std::fprintf(stderr, "%s: not written\n", transferLogPath().string().c_str());
+}
+
 nlohmann::json CliTransfer::resultJson(const Texts& texts, TransferResult result, int attempts) const {
   return {{"result", result},
           {"text", result == transfer::kOk ? std::string("OK") : texts.LoadText(result)},
@@ -122,6 +129,15 @@ int CliTransfer::finish(const CliContext& context, TransferResult result, int at
     context.printJson(document);
   }
   return result == transfer::kOk ? kExitOk : kExitRefused;
+}
+
+TransferChoices FetchChoices(const CliContext& context, const PortOptions& options) {
+  const Installation& installation = context.state.installation;
+  TransferChoices choices;
+  choices.target.port = DeviceForPort(options.port);
+  choices.target.baudRate = options.baud != 0 ? options.baud : installation.Settings.BaudRate;
+  choices.target.connect.centralModel = installation.CentralModel;
+  return choices;
 }
 
 void AddPortOptions(CLI::App& command, PortOptions& options) {

@@ -15,6 +15,8 @@
 #include "cli/cli_prompts.h"
 #include "comm/comm_session.h"
 #include "comm/image_transfer.h"
+#include "comm/transfer_flows.h"
+#include "comm/qt/transfer_log_writer.h"
 
 namespace ordalis::cli {
 
@@ -44,11 +46,18 @@ class CliTransfer {
   TransferUser user(const Texts& texts) { return TransferUser{prompts, texts}; }
 
   // Measures the transfer's duration.
-  void start() { m_started = std::chrono::steady_clock::now(); }
+  void start() {
+    m_started = std::chrono::steady_clock::now();
+    m_startedAt = TransferStart(*m_clock);
+  }
   double seconds() const;
 
   // The result document {"result","text","attempts","seconds"}.
   nlohmann::json resultJson(const Texts& texts, TransferResult result, int attempts) const;
+  // Appends the entry, with this transfer's moment and seconds, to the
+  // transfer log; a log that cannot be written is only mentioned on stderr.
+  void log(const TransferLogEntry& entry);
+
   // Prints the JSON document when asked (the failure message has gone to
   // stderr through the prompts) and gives the exit code.
   int finish(const CliContext& context, TransferResult result, int attempts, nlohmann::json extra = {});
@@ -59,6 +68,7 @@ class CliTransfer {
   std::unique_ptr<Clock> m_clock;
   std::unique_ptr<CommSession> m_session;
   std::chrono::steady_clock::time_point m_started{};
+  TransferStart m_startedAt{SystemClock{}};
 };
 
 // The common port options of the transfer subcommands.
@@ -66,6 +76,10 @@ struct PortOptions {
   std::string port;
   int32_t baud = 0;  // 0: the installation's baud rate
 };
+
+// The choices of a clock table fetch: the port, the baud rate (else the
+// installation's) and the installation's central model.
+TransferChoices FetchChoices(const CliContext& context, const PortOptions& options);
 void AddPortOptions(CLI::App& command, PortOptions& options);
 
 }  // namespace ordalis::cli

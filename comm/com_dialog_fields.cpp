@@ -21,6 +21,7 @@ ComDialogFields LoadComDialogFields(const TransferParts& state) {
   fields.callBackNumber = Trimmed(modem.Callback.str());
   fields.callBack = !fields.callBackNumber.empty();
   fields.timeSet = state.settings.TimeSet != 0;
+  fields.verify = state.settings.Verify != 0;
   return fields;
 }
 
@@ -49,6 +50,7 @@ TransferChoices ChoicesFromFields(const ComDialogFields& fields, const TransferP
   modem.callBack = fields.callBack;
   modem.callBackNumber = fields.callBack ? fields.callBackNumber : std::string();
   choices.timeSet = fields.timeSet;
+  choices.verify = fields.verify;
   choices.modemType = static_cast<uint8_t>(fields.modemType);
   return choices;
 }

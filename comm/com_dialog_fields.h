@@ -26,6 +26,7 @@ struct ComDialogFields {
   bool callBack = false;
   std::string callBackNumber;
   bool timeSet = false;
+  bool verify = true;  // "Verify after sending"
 };
 
 // The fields as the dialog loads them: the telephone number trimmed; the

@@ -3,7 +3,9 @@
 // and the failure message after the last attempt.
 #pragma once
 
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "base/prompts.h"
@@ -28,6 +30,9 @@ struct TransferTarget {
 struct TransferOutcome {
   TransferResult result = transfer::kCommunicationProblem;  // 0 on success
   int attempts = 0;
+  std::size_t bytes = 0;   // data bytes of the sections moved in the last attempt
+  bool verified = false;   // the section read back was the one sent
+  std::string difference;  // what the read-back found different, when it did
   bool failed() const { return result != transfer::kOk; }
   bool stopped() const { return result == transfer::kStoppedByUser; }
 };
@@ -51,6 +56,18 @@ TransferOutcome SendImage(CommSession& session, MemoryImage& image, const Transf
 // caller has built the image and cleared its receive areas.
 TransferOutcome ReceiveImage(CommSession& session, MemoryImage& image, const TransferTarget& target,
                              TransferUser user, std::optional<int> number, int sectionLength = 0);
+
+// Compares a section read back with the one sent: "" when they agree, else
+// a text naming what differs.
+using ReadBackCheck = std::function<std::string(std::span<const uint8_t> sent, std::span<const uint8_t> back)>;
+
+// Sends section `number` as SendImage does, then reads it back in the same
+// connection, before the end marker, and lets `check` compare. A difference,
+// or a central that will not give the section back, ends the transfer with
+// 1140 at once (sending again would store the same again); the message names
+// the difference. Progress: the send from 5 to 52 %, the read-back to 99 %.
+TransferOutcome SendAndVerifySection(CommSession& session, MemoryImage& image, const TransferTarget& target,
+                                     TransferUser user, int number, const ReadBackCheck& check);
 
 // The progress figure: done / total × 94 + 5, rounded to the nearest whole
 // number with halves to the even neighbour, kept within 0..100; 5 when the

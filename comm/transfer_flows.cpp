@@ -1,7 +1,8 @@
 // The dialog's transfer flows:
 //
 //   send button:  BringReferenceDatesUpToDate; storeChoices; CreateMemoryImage
-//     "T": BuildClockSection(18); ImageTotal := send count of 18; SendImage(18)
+//     "T": BuildClockSection(18); ImageTotal := send count of 18; SendImage(18),
+//          or with verify SendAndVerifySection(18) against the lines sent
 //     "R": BuildMemoryImage; ClearReceiveAreas; ReceiveImage(18);
 //          on success DecodeClockSection(18)
 //   receive all:  BuildMemoryImage; ClearReceiveAreas; ReceiveImage();
@@ -19,9 +20,26 @@ namespace {
 
 // The label text of flag f: text 77 ("Flags"), a space and the number.
 constexpr int kFlagsText = 77;
+constexpr int kLinesDifferText = 1142;  // "Lines that differ:"
+constexpr std::size_t kLinesNamed = 5;   // the first lines that differ, no more
+
+// The read-back check of section 18: the lines and their links, not the time
+// setting (the central's clock has moved on).
+ReadBackCheck clockLinesCheck(const Texts& texts, int maxClockLines) {
+  return [&texts, maxClockLines](std::span<const uint8_t> sent, std::span<const uint8_t> back) {
+    std::vector<int> lines = ClockSectionLinesDiffering(sent, back, maxClockLines);
+    if (lines.empty()) return std::string();
+    std::string text = texts.LoadText(kLinesDifferText);
+    for (std::size_t i = 0; i < std::min(lines.size(), kLinesNamed); ++i)
+      text += (i == 0 ? " " : ", ") + std::to_string(lines[i] + 1);
+    if (lines.size() > kLinesNamed) text += ", ...";
+    return text;
+  };
+}
 
 void storeChoices(TransferParts state, const TransferChoices& choices) {
   state.settings.TimeSet = choices.timeSet ? 1 : 0;
+  state.settings.Verify = choices.verify ? 1 : 0;
   const ModemOptions& modem = choices.target.connect.modem;
   ModemSettings& stored = state.installation.Modem;
   stored.InUse = modem.useModem ? 1 : 0;
@@ -41,6 +59,9 @@ TransferOutcome transmitClocks(TransferParts state, MemoryImage& image, CommSess
   image.ImageTotal = 0;
   FinishBlock(image, kClockSection);
   image.ImageTotal += image.block(kClockSection)->Send.Count;
+  if (choices.verify)
+    return SendAndVerifySection(session, image, choices.target, user, kClockSection,
+                                clockLinesCheck(user.texts, clockLines(state)));
   return SendImage(session, image, choices.target, user, kClockSection);
 }
 
@@ -74,6 +95,15 @@ TransferOutcome RunSendButton(TransferParts state, CommSession& session, const T
                                 ? transmitClocks(state, image, session, choices, user)
                                 : receiveClocks(state, image, session, choices, user);
   if (outcome.stopped()) state.clock.ClockTable = before;
+  return outcome;
+}
+
+TransferOutcome FetchCentralClockTable(TransferParts state, CommSession& session, const TransferChoices& choices,
+                                       TransferUser user, ClockLineArray& central) {
+  ClockState fetched;
+  TransferParts parts{fetched, state.installation, state.image, state.settings, state.texts};
+  TransferOutcome outcome = RunSendButton(parts, session, choices, user, SendAction::Receive);
+  central = fetched.ClockTable;
   return outcome;
 }
 

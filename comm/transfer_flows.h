@@ -14,6 +14,7 @@ struct TransferChoices {
   TransferTarget target;  // port, baud rate, central model, modem
   bool timeSet = false;   // "Update time in KVB central with time from PC"
   uint8_t modemType = 0;  // 0 to 2, stored with the modem settings
+  bool verify = false;    // "Verify after sending": read the table back before the end
 };
 
 enum class SendAction { Transmit, Receive };  // the dialog's Action "T" / "R"
@@ -23,9 +24,16 @@ enum class SendAction { Transmit, Receive };  // the dialog's Action "T" / "R"
 // the memory image anew, then transmits the clock table or receives it. A
 // received table replaces the clock table only after success. When the user
 // stops the transfer, the clock table is left exactly as it was before the
-// button was pressed.
+// button was pressed. With `verify` a transmitted table is read back in the
+// same connection and must come back as sent (else 1140, naming the lines).
 TransferOutcome RunSendButton(TransferParts state, CommSession& session, const TransferChoices& choices,
                               TransferUser user, SendAction action);
+
+// "Compare with central": fetches the central unit's clock table into
+// `central` as the receive does (lines beyond the installation's capacity
+// free), while the program's clock table stays exactly as it is.
+TransferOutcome FetchCentralClockTable(TransferParts state, CommSession& session, const TransferChoices& choices,
+                                       TransferUser user, ClockLineArray& central);
 
 // The whole-image receive: every section from the central unit; after
 // success the installation tables are rebuilt from them (ResetInstallation,

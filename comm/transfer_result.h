@@ -32,6 +32,7 @@ inline constexpr TransferResult kStoppedByUser = 665;    // StopComm was set
 inline constexpr TransferResult kWrongCentral = 666;     // another central model
 inline constexpr TransferResult kSoftwareIncompatible = 667;  // another protocol version
 inline constexpr TransferResult kModemConnected = 668;   // the modem connection did not come or go
+inline constexpr TransferResult kTableDiffers = 1140;    // the section read back is not the one sent
 }  // namespace transfer
 
 // The failure message of a transfer: text 650, ":", a line feed, and the

@@ -118,4 +118,20 @@ void DecodeClockSection(const MemoryImage& image, ClockLineArray& table, int max
   for (int t = 0; t < kClockTableCount; ++t) table[t].FirstLine = in.byte(at.firstLine(t));
 }
 
+std::vector<int> ClockSectionLinesDiffering(std::span<const uint8_t> first, std::span<const uint8_t> second,
+                                            int maxClockLines) {
+  const ClockSectionLayout at = clockSectionLayout(maxClockLines);
+  auto differsAt = [&](int offset) { return first[static_cast<std::size_t>(offset)] != second[static_cast<std::size_t>(offset)]; };
+  std::vector<int> lines;
+  for (int i = 0; i < at.lines; ++i) {
+    bool differs = i < kClockTableCount && differsAt(at.firstLine(i));
+    for (int b = 0; b < kClockMomentBytes; ++b) differs = differs || differsAt(at.moment(i) + b);
+    for (int offset : {at.repeatUnit(i), at.repeatCount(i), at.functionHigh(i), at.functionLow(i), at.level(i),
+                       at.nextLine(i)})
+      differs = differs || differsAt(offset);
+    if (differs) lines.push_back(i);
+  }
+  return lines;
+}
+
 }  // namespace ordalis

@@ -18,6 +18,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <vector>
 
 #include "base/clock_source.h"
 #include "clock/clock_line.h"
@@ -70,6 +72,13 @@ std::array<uint8_t, kClockTimeSettingBytes> TimeSettingBytes(LocalTime moment);
 // they are 0. The caller then runs FinishBlock(kClockSection).
 void BuildClockSection(MemoryImage& image, ClockLineArray& table, int maxClockLines,
                        std::optional<LocalTime> timeSetting);
+
+// The lines (0-based, in index order) whose bytes differ between two copies
+// of section 18 for N lines: any of their parts, the list head that line t
+// keeps for table t included; the time setting is not compared. Both copies
+// must hold at least 13 × N + 5 bytes.
+std::vector<int> ClockSectionLinesDiffering(std::span<const uint8_t> first, std::span<const uint8_t> second,
+                                            int maxClockLines);
 
 // Replaces lines 0..N-1 (every field, link bytes and free lines included)
 // with what section 18's receive area holds; lines N to 99 keep their

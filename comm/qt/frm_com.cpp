@@ -65,6 +65,8 @@ void FrmCom::createControls() {
   layout->addWidget(createModemFrame());
   ChkTimeSet = named(new QCheckBox(this), "ChkTimeSet");
   layout->addWidget(ChkTimeSet);
+  ChkVerify = named(new QCheckBox(this), "ChkVerify");
+  layout->addWidget(ChkVerify);
   lblProgress = named(new QLabel(this), "lblProgress");
   PanProgress = named(new QProgressBar(this), "PanProgress");
   PanProgress->setRange(0, 100);
@@ -152,6 +154,8 @@ void FrmCom::Form_Load() {
   ChkCallBack_Click();
   ChkTimeSet->setChecked(loaded.timeSet);
   ChkTimeSet->setVisible(true);
+  ChkVerify->setChecked(loaded.verify);
+  ChkVerify->setVisible(true);
 }
 
 // Centred once its layout has given it its size.
@@ -190,6 +194,7 @@ ComDialogFields FrmCom::fields() const {
   current.callBack = ChkCallBack->isChecked();
   current.callBackNumber = Trimmed(TxtCallBack->text().toStdString());
   current.timeSet = ChkTimeSet->isChecked();
+  current.verify = ChkVerify->isChecked();
   if (cboPort->currentIndex() < 0) current.port = m_state.settings.ComPort;
   if (cboBaudrate->currentIndex() < 0) current.baudRate = m_state.installation.Settings.BaudRate;
   return current;

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "comm/transfer_parts.h"
 #include "base/prompts.h"
@@ -44,8 +45,11 @@ class FrmCom : public QDialog {
   // Stops a running transfer and waits for it.
   ~FrmCom() override;
 
-  // "R" receives the clock table, "T" transmits it.
+  // "R" receives the clock table, "T" transmits it, "C" fetches the central's
+  // table for a comparison, leaving the program's as it is.
   QString Action = "T";
+  // After a successful "C": the central unit's clock table.
+  const std::optional<ClockLineArray>& centralTable() const { return m_centralTable; }
   // Set to ask a running transfer to stop.
   std::atomic<bool> StopComm{false};
 
@@ -70,6 +74,7 @@ class FrmCom : public QDialog {
   QPushButton* CmdPrgModem = nullptr;
   QCheckBox* ChkTimeSet = nullptr;
   QLabel* LblAction = nullptr;
+  QCheckBox* ChkVerify = nullptr;  // "Verify after sending", stored as Verify
   QPushButton* cmdSendOK = nullptr;
   QPushButton* cmdSendCancel = nullptr;
   QPushButton* CmdRcv = nullptr;
@@ -113,6 +118,7 @@ class FrmCom : public QDialog {
   // Disables the actions and settings while a job runs, enables them after.
   void setRunning(bool running);
   void startJob(Job job, TransferWorker::Job work);
+  void fetchCentralTable(const TransferChoices& choices);
   void jobEnded(int result);
   void reportClockTransfer();
 
@@ -127,6 +133,9 @@ class FrmCom : public QDialog {
   bool m_retryCaption = false;
   bool m_jobHasRun = false;
   Monotonic m_jobStart{};
+  bool m_verifying = false;  // the running send reads the table back
+  std::shared_ptr<ClockLineArray> m_fetched;  // the "C" job's table while it runs
+  std::optional<ClockLineArray> m_centralTable;
   QGroupBox* m_fraCom = nullptr;
 };
 

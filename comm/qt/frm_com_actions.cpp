@@ -5,8 +5,8 @@
 #include <QCloseEvent>
 
 #include "clock/clock_table.h"
-
 #include "comm/qt/frm_com.h"
+#include "comm/qt/transfer_log_writer.h"
 
 namespace ordalis {
 
@@ -17,6 +17,7 @@ constexpr int kRetryText = 38;
 constexpr int kCreatingTablesText = 670;
 constexpr int kClockSentText = 1181;
 constexpr int kClockReceivedText = 1182;
+constexpr int kVerifiedText = 1144;
 
 QString qt(const std::string& text) { return QString::fromStdString(text); }
 
@@ -33,10 +34,35 @@ void FrmCom::cmdSendOK_Click() {
   if (transferRunning()) return;
   const ComDialogFields current = fields();
   const TransferChoices choices = ChoicesFromFields(current, m_state, m_portDevice(current.port));
+  if (Action == "C") {
+    fetchCentralTable(choices);
+    return;
+  }
   const SendAction action = Action == "R" ? SendAction::Receive : SendAction::Transmit;
   m_working = workingCopy(m_state);
+  m_verifying = action == SendAction::Transmit && choices.verify;
   startJob(Job::Send, [working = m_working, choices, action](CommSession& session, Prompts& prompts) {
-    return RunSendButton(*working, session, choices, TransferUser{prompts, working->texts}, action).result;
+    const TransferStart start(session.clock());
+    TransferOutcome outcome = RunSendButton(*working, session, choices, TransferUser{prompts, working->texts}, action);
+    TransferLogEntry entry = TransferLogEntryOf(action == SendAction::Transmit ? "send" : "receive", choices.target,
+                                                outcome, working->texts);
+    entry.lines = outcome.failed() ? 0 : LinesInUse(working->clock.ClockTable);
+    WriteTransferLog(entry, session.clock(), start);
+    return outcome.result;
+  });
+}
+
+void FrmCom::fetchCentralTable(const TransferChoices& choices) {
+  m_working = workingCopy(m_state);
+  m_fetched = std::make_shared<ClockLineArray>();
+  startJob(Job::Send, [working = m_working, fetched = m_fetched, choices](CommSession& session, Prompts& prompts) {
+    const TransferStart start(session.clock());
+    TransferOutcome outcome =
+        FetchCentralClockTable(*working, session, choices, TransferUser{prompts, working->texts}, *fetched);
+    TransferLogEntry entry = TransferLogEntryOf("compare", choices.target, outcome, working->texts);
+    entry.lines = outcome.failed() ? 0 : LinesInUse(*fetched);
+    WriteTransferLog(entry, session.clock(), start);
+    return outcome.result;
   });
 }
 
@@ -48,7 +74,10 @@ void FrmCom::CmdRcv_Click() {
   PanProgress->setValue(0);
   m_working = workingCopy(m_state);
   startJob(Job::ReceiveAll, [working = m_working, target](CommSession& session, Prompts& prompts) {
-    return ReceiveWholeImage(*working, session, target, TransferUser{prompts, working->texts}).result;
+    const TransferStart start(session.clock());
+    TransferOutcome outcome = ReceiveWholeImage(*working, session, target, TransferUser{prompts, working->texts});
+    WriteTransferLog(TransferLogEntryOf("receive-all", target, outcome, working->texts), session.clock(), start);
+    return outcome.result;
   });
 }
 
@@ -58,8 +87,15 @@ void FrmCom::CmdPrgModem_Click() {
   const ModemProgramming request = ModemProgrammingFromFields(current, m_portDevice(current.port));
   m_working = workingCopy(m_state);
   startJob(Job::ProgramModem, [working = m_working, request](CommSession& session, Prompts& prompts) {
-    return ProgramModem(session, request, prompts, working->texts) ? transfer::kOk
-                                                                   : transfer::kCommunicationProblem;
+    const TransferStart start(session.clock());
+    TransferOutcome outcome;
+    outcome.result = ProgramModem(session, request, prompts, working->texts) ? transfer::kOk
+                                                                             : transfer::kCommunicationProblem;
+    TransferTarget target;
+    target.port = request.port;
+    target.baudRate = request.baudRate;
+    WriteTransferLog(TransferLogEntryOf("program-modem", target, outcome, working->texts), session.clock(), start);
+    return outcome.result;
   });
 }
 
@@ -74,7 +110,7 @@ void FrmCom::startJob(Job job, TransferWorker::Job work) {
 
 void FrmCom::setRunning(bool running) {
   for (QWidget* control : std::initializer_list<QWidget*>{cmdSendOK, CmdRcv, CmdPrgModem, m_fraCom, ChkModem,
-                                                          FraModem, ChkTimeSet})
+                                                          FraModem, ChkTimeSet, ChkVerify})
     control->setEnabled(!running);
   if (!running) ChkModem_Click();  // the modem controls follow their rules again
   cmdSendCancel->setDefault(running);
@@ -94,13 +130,16 @@ void FrmCom::jobEnded(int result) {
   if (m_job != Job::ProgramModem) {
     m_state.clock.ClockTable = m_working->clock.ClockTable;
     m_state.settings.TimeSet = m_working->settings.TimeSet;
+    m_state.settings.Verify = m_working->settings.Verify;
     m_state.installation = m_working->installation;
     m_state.image = std::move(m_working->image);
   }
   m_working.reset();
   setRunning(false);
   const bool failed = result != transfer::kOk;
-  if (m_job == Job::ReceiveAll && !failed) {
+  if (m_fetched && !failed) m_centralTable = *m_fetched;
+  m_fetched.reset();
+  if ((m_job == Job::ReceiveAll || m_centralTable) && !failed) {
     accept();
     return;
   }
@@ -108,6 +147,8 @@ void FrmCom::jobEnded(int result) {
     m_retryCaption = failed && Action != "R" && result != transfer::kStoppedByUser;
     cmdSendOK->setText(qt(m_state.texts.LoadText(m_retryCaption ? kRetryText : kOkText)));
     if (!failed) reportClockTransfer();
+    if (!failed && m_verifying)
+      lblProgress->setText(lblProgress->text() + " " + qt(m_state.texts.LoadText(kVerifiedText)));
   }
   if (!failed) return;
   QPushButton* again = m_job == Job::ReceiveAll ? CmdRcv : cmdSendOK;

@@ -8,6 +8,7 @@
 #include "comm/qt/halveron.h"
 #include "comm/qt/online_test.h"
 #include "comm/qt/qt_serial_link.h"
+#include "mainwindow/qt/compare_with_central.h"
 #include "mainwindow/qt/frm_klokken.h"
 
 namespace ordalis {
@@ -24,7 +25,7 @@ void InstallCommunication(FrmKlokken& window, ProgramState& state, Prompts& prom
   onLineTest->setObjectName("OnLineTest");
   window.setOnlineTest([onLineTest] { onLineTest->CmdTest_Click(); });
 
-  window.setCommunicationDialog([&window, &state, &prompts, portDevice](char mode) {
+  CommunicationRun openDialog = [&window, &state, &prompts, portDevice](char mode) {
     SystemClock transferClock;
     FrmCom dialog(state, prompts, transferClock, [] { return std::make_unique<QtSerialLink>(); }, portDevice,
                   &window);
@@ -33,6 +34,13 @@ void InstallCommunication(FrmKlokken& window, ProgramState& state, Prompts& prom
                      [&window](const QString& summary) { window.statusBar()->showMessage(summary); });
     dialog.exec();
     window.RefreshDayIcons();  // a whole-image receive brings new workdays
+    return dialog.centralTable();
+  };
+  window.setCommunicationDialog([&window, &state, &prompts, &clock, openDialog](char mode) {
+    if (mode == 'C')
+      CompareWithCentral(&window, state, prompts, clock, openDialog);
+    else
+      openDialog(mode);
   });
 }
 

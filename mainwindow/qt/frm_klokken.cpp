@@ -218,6 +218,9 @@ void FrmKlokken::createMenus() {
   QAction* send = namedAction(this, "mmuComSend");
   connect(send, &QAction::triggered, this, &FrmKlokken::mmuComSend_Click);
   com->addAction(send);
+  QAction* compare = namedAction(this, "mmuComCompare");
+  connect(compare, &QAction::triggered, this, &FrmKlokken::mmuComCompare_Click);
+  com->addAction(compare);
 }
 
 void FrmKlokken::createToolBar() {

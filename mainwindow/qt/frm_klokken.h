@@ -88,6 +88,7 @@ class FrmKlokken : public QMainWindow {
   void mmuFileSaveAs_Click();
   void mmuComGet_Click();
   void mmuComSend_Click();
+  void mmuComCompare_Click();
   // A new clock line in table 0-4 (Edit > New, CmdAdd with table 1).
   void mmuNieuw_Click(int table);
   void mmuEditProp_Click();

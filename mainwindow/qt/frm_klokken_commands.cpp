@@ -92,6 +92,12 @@ void FrmKlokken::mmuComSend_Click() {
   if (recordStep(StepKind::UpdateDates, before, m_state.clock.ClocksChanged)) ScrWeeks_Change();
 }
 
+// Compare with central: the differences dialog may replace the table.
+void FrmKlokken::mmuComCompare_Click() {
+  m_communicationDialog('C');
+  ScrWeeks_Change();
+}
+
 void FrmKlokken::Print_Click() { m_prompts.tell(kNotInThisVersionMessage); }
 
 void FrmKlokken::CmdTest_Click() { m_onlineTest(); }

@@ -43,6 +43,7 @@ void addFaultOptions(CLI::App& app, fixtures::CentralFaults& faults) {
   app.add_flag("--no-end", faults.noEnd, "Do not answer the end marker");
   app.add_flag("--bad-end", faults.badEnd, "Answer the end marker with 0x61");
   app.add_flag("--endless-packets", faults.endlessPackets, "Never end a section being read");
+  app.add_flag("--store-different", faults.storeDifferent, "Keep a sent clock table with one level changed");
   app.add_option("--drop-ack", faults.dropAck, "Leave the n-th acknowledgement out (from 1)");
   app.add_option("--wrong-ack", faults.wrongAck, "Answer the n-th packet with E0");
   app.add_option("--corrupt-packet", faults.corruptPacket, "Send the n-th packet with a wrong checksum");

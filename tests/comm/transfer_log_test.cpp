@@ -1,0 +1,55 @@
+// The transfer log: one line per transfer, kept below its size limit by
+// losing the oldest lines, and never a reason for a transfer to fail.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "comm/transfer_log.h"
+#include "support/temp_dir.h"
+
+namespace ordalis {
+namespace {
+
+TransferLogEntry sendEntry(int number) {
+  TransferLogEntry entry;
+  entry.when = makeLocalTime(2026, 3, 12, 10, 30);
+  entry.direction = "send";
+  entry.port = "/dev/ttyUSB0";
+  entry.baudRate = 19200;
+  entry.result = transfer::kTableDiffers;
+  entry.resultText = "The central unit holds\ta different table";
+  entry.seconds = 7.25 + number;
+  entry.bytes = 2624;
+  entry.lines = number;
+  entry.verified = false;
+  return entry;
+}
+
+TEST(TransferLog, OneTabSeparatedLinePerTransfer) {
+  EXPECT_EQ(TransferLogLine(sendEntry(12)),
+            "2026-03-12 10:30:00\tsend\t/dev/ttyUSB0\t19200\t-\t1140\tThe central unit holds a different table\t"
+            "19.2\t2624\t12\tnot verified");
+}
+
+TEST(TransferLog, StaysBelowItsLimitKeepingTheNewestWholeLines) {
+  test::TempDir dir;
+  const std::filesystem::path file = dir.root() / "data" / "transfers.log";
+  constexpr std::uintmax_t kLimit = 1000;
+  for (int n = 0; n < 40; ++n) ASSERT_TRUE(AppendTransferLog(file, TransferLogLine(sendEntry(n)), kLimit));
+  EXPECT_LT(std::filesystem::file_size(file), kLimit);
+  std::istringstream lines(test::readText(file.string()));
+  std::vector<std::string> kept;
+  for (std::string line; std::getline(lines, line);) kept.push_back(line);
+  ASSERT_GT(kept.size(), 1u);
+  for (std::size_t i = 0; i < kept.size(); ++i)
+    EXPECT_EQ(kept[i], TransferLogLine(sendEntry(static_cast<int>(40 - kept.size() + i))));
+}
+
+TEST(TransferLog, AnUnwritableLogIsReportedNotThrown) {
+  test::TempDir dir;
+  std::filesystem::create_directories(dir.root() / "transfers.log");  // a folder where the file should be
+  EXPECT_FALSE(AppendTransferLog(dir.root() / "transfers.log", "line"));
+}
+
+}  // namespace
+}  // namespace ordalis
