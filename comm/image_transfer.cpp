@@ -1,11 +1,13 @@
-// The two drivers. Each attempt:
+// The drivers. Each attempt:
 //
 //   block timer stopped; ConnectCentral; beep; progress 5
 //   sections in order (block timer restarted with 50 s before each):
-//     SendBlock / ReceiveBlock
+//     SendBlock / ReceiveBlock (a verified send: SendBlock, then ReceiveBlock
+//     of the same section, compared)
 //   endSession: 60, answer within 800 ms (662); sending wants 60 back (663)
 //   success: progress 100, port closed
-//   failure: 665 ends at once without a message; after the fourth attempt
+//   failure: 665 ends at once without a message; 1140 (read back different)
+//            ends at once with its message; after the fourth attempt
 //            five beeps 100 ms apart and the message "650:\n<code>"
 //   the failure end: progress 0, port closed
 #include "comm/image_transfer.h"
@@ -79,7 +81,6 @@ void runAttemptsInto(TransferOutcome& outcome, CommSession& session, const Trans
   session.showProgress(0);
   session.link().close();
 }
-
 
 bool sendsSection(int number) { return number != kUnusedSection && number != kClockSection; }
 

@@ -126,7 +126,8 @@ TEST_F(SettingsFile, WritingChangesOnlyOurKeysAndKeepsTheOtherProgramsLines) {
       "COM3=/dev/ttyUSB0\r\n"
       "[Clock]\r\n"
       "NBTFile=/srv/villa.nbt\r\n"
-      "TimeSet=1\r\n",
+      "TimeSet=1\r\n"
+      "Verify=1\r\n",
       test::readText(ini));
 }
 
@@ -135,6 +136,7 @@ TEST_F(SettingsFile, WhatIsWrittenIsReadBack) {
   state.settings.BaudRate = 4800;
   state.settings.ComPort = 4;
   state.clock.InstallationPath = "/srv/house.nbt";
+  state.settings.Verify = 0;
   WriteSettings(ini, state);
   ProgramState next;
   EXPECT_FALSE(ReadSettings(ini, next).languageDialogNeeded);
@@ -142,6 +144,7 @@ TEST_F(SettingsFile, WhatIsWrittenIsReadBack) {
   EXPECT_EQ(4800, next.settings.BaudRate);
   EXPECT_EQ(4, next.settings.ComPort);
   EXPECT_EQ("/srv/house.nbt", next.clock.InstallationPath);
+  EXPECT_EQ(0, next.settings.Verify);  // default on, so off must come back
 }
 
 TEST_F(SettingsFile, AFileThatCannotBeReadIsNotOverwritten) {

@@ -3,6 +3,8 @@
 // will not give the table back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/program_state.h"
 #include "comm/linked_central.h"
 #include "comm/transfer_flows.h"

@@ -1,7 +1,10 @@
 // End to end: the communication dialog sends the demo clock table to
-// ordalis-sim through a real pseudo-terminal, receives it back and tests a
-// line on-line, all on the real serial port adapter and in real time.
+// ordalis-sim through a real pseudo-terminal, reads it back to verify it,
+// receives it back and tests a line on-line, all on the real serial port
+// adapter and in real time; and sees verification fail against a central
+// that keeps another table.
 #include <QProcess>
+#include <QStandardPaths>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,10 +47,10 @@ class FrmComPtyTest : public QObject {
  private slots:
   void initTestCase() {
     if (!std::filesystem::exists(kSimulator.toStdString())) QSKIP("ordalis-sim is not built");
+    QStandardPaths::setTestModeEnabled(true);  // the transfer log goes to the test's data folder
     QVERIFY(m_dir.isValid());
     m_port = m_dir.filePath("central");
-    m_simulator.start(kSimulator, {"--link", m_port, "--baud", "115200"});
-    QVERIFY(m_simulator.waitForReadyRead(5000));  // it prints its device once the link is made
+    startSimulator(m_simulator, m_port, {});
     m_state.texts.FillTextTables();
     ResetInstallation(m_state.installation, 115200, 0);
     ApplyCentralModel(m_state.installation, m_state.texts, 0);
@@ -55,21 +58,37 @@ class FrmComPtyTest : public QObject {
   }
 
   void cleanupTestCase() {
-    if (m_simulator.state() == QProcess::NotRunning) return;
-    m_simulator.terminate();
-    m_simulator.waitForFinished(3000);
+    for (QProcess* simulator : {&m_simulator, &m_faultySimulator}) {
+      if (simulator->state() == QProcess::NotRunning) continue;
+      simulator->terminate();
+      simulator->waitForFinished(3000);
+    }
   }
 
   void sendsAndReceivesTheClockTableThroughTheSimulatedCentral() {
     m_state.clock.ClockTable[7] = weeklyLine();
-    runDialog("T");
+    runDialog("T", m_port);
     QCOMPARE(m_dialog->PanProgress->value(), 100);
+    QVERIFY(m_dialog->ChkVerify->isChecked());  // on by default
+    QVERIFY(m_dialog->lblProgress->text().endsWith(QString::fromStdString(m_state.texts.LoadText(1144))));
     m_state.clock.ClockTable[7] = ClockLine{};
-    runDialog("R");
+    runDialog("R", m_port);
     QCOMPARE(m_dialog->PanProgress->value(), 100);
     QCOMPARE(m_state.clock.ClockTable[7].FunctionLow, uint8_t(5));
     QCOMPARE(m_state.clock.ClockTable[7].Hour, uint8_t(7));
     QVERIFY(m_prompts.shown.empty());
+  }
+
+  void verificationFailsAgainstACentralThatKeepsAnotherTable() {
+    const QString port = m_dir.filePath("faulty");
+    startSimulator(m_faultySimulator, port, {"--store-different"});
+    m_state.clock.ClockTable[7] = weeklyLine();
+    runDialog("T", port);
+    QCOMPARE(m_dialog->PanProgress->value(), 0);
+    QCOMPARE(m_prompts.shown.size(), size_t(1));
+    QVERIFY(m_prompts.shown[0].text.find(m_state.texts.LoadText(1140)) != std::string::npos);
+    QVERIFY(m_prompts.shown[0].text.find(": 8") != std::string::npos);  // line 8 as the user counts
+    QCOMPARE(m_dialog->cmdSendOK->text(), QString::fromStdString(m_state.texts.LoadText(38)));  // "Retry"
   }
 
   void testsALineOnLineThroughTheSimulatedCentral() {
@@ -89,8 +108,13 @@ class FrmComPtyTest : public QObject {
   }
 
  private:
-  void runDialog(const char* action) {
-    const std::string port = m_port.toStdString();
+  static void startSimulator(QProcess& simulator, const QString& port, QStringList faults) {
+    simulator.start(kSimulator, QStringList{"--link", port, "--baud", "115200"} + faults);
+    QVERIFY(simulator.waitForReadyRead(5000));  // it prints its device once the link is made
+  }
+
+  void runDialog(const char* action, const QString& device) {
+    const std::string port = device.toStdString();
     m_dialog = std::make_unique<FrmCom>(m_state, m_prompts, m_clock, [] { return std::make_unique<QtSerialLink>(); },
                                         [port](int) { return port; });
     m_dialog->Action = action;
@@ -103,6 +127,7 @@ class FrmComPtyTest : public QObject {
   QTemporaryDir m_dir;
   QString m_port;
   QProcess m_simulator;
+  QProcess m_faultySimulator;
   ProgramState m_state;
   SystemClock m_clock;
   test::ScriptedPrompts m_prompts;
