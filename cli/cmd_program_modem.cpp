@@ -18,7 +18,9 @@ int runProgramModem(CliContext& context, const ProgramModemOptions& options) {
                            !options.callBack.empty(), options.callBack};
   stage.start();
   bool programmed = ProgramModem(stage.session(), request, stage.prompts, context.state.texts);
-  TransferOutcome outcome{programmed ? transfer::kOk : transfer::kModemConnected, 1};
+  TransferOutcome outcome;
+  outcome.result = programmed ? transfer::kOk : transfer::kModemConnected;
+  outcome.attempts = 1;
   TransferTarget target;
   target.port = request.port;
   target.baudRate = request.baudRate;
