@@ -26,7 +26,7 @@ struct DiffOptions {
 };
 
 int runCompare(CliContext& context, const CompareOptions& options) {
-  if (!LoadClockFile(context, options.clockFile) || !LoadInstallationFile(context, options.nbt)) return kExitTrouble;
+  if (!LoadInstallationFile(context, options.nbt) || !LoadClockFile(context, options.clockFile)) return kExitTrouble;
   CliTransfer stage(context);
   const TransferChoices choices = FetchChoices(context, options.port);
   ClockLineArray central{};
@@ -47,11 +47,8 @@ int runCompare(CliContext& context, const CompareOptions& options) {
                            CompareActingTables(file, central, installation.Capacities.MaxClockLines, now));
 }
 
+// The installation first: reading it starts an empty clock table.
 int runDiff(CliContext& context, const DiffOptions& options) {
-  if (!LoadClockFile(context, options.first)) return kExitTrouble;
-  const ClockLineArray first = context.state.clock.ClockTable;
-  if (!LoadClockFile(context, options.second)) return kExitTrouble;
-  const ClockLineArray& second = context.state.clock.ClockTable;
   int lineCount = kClockTableLines;
   const Installation* installation = nullptr;
   if (!options.nbt.empty()) {
@@ -59,6 +56,10 @@ int runDiff(CliContext& context, const DiffOptions& options) {
     installation = &context.state.installation;
     lineCount = installation->Capacities.MaxClockLines;
   }
+  if (!LoadClockFile(context, options.first)) return kExitTrouble;
+  const ClockLineArray first = context.state.clock.ClockTable;
+  if (!LoadClockFile(context, options.second)) return kExitTrouble;
+  const ClockLineArray& second = context.state.clock.ClockTable;
   return ReportDifferences(context, {first, second, installation},
                            CompareActingTables(first, second, lineCount, context.clock->now()));
 }

@@ -18,7 +18,7 @@ TransferLogEntry sendEntry(int number) {
   entry.baudRate = 19200;
   entry.result = transfer::kTableDiffers;
   entry.resultText = "The central unit holds\ta different table";
-  entry.seconds = 7.25 + number;
+  entry.seconds = 7.5 + number;
   entry.bytes = 2624;
   entry.lines = number;
   entry.verified = false;
@@ -28,7 +28,7 @@ TransferLogEntry sendEntry(int number) {
 TEST(TransferLog, OneTabSeparatedLinePerTransfer) {
   EXPECT_EQ(TransferLogLine(sendEntry(12)),
             "2026-03-12 10:30:00\tsend\t/dev/ttyUSB0\t19200\t-\t1140\tThe central unit holds a different table\t"
-            "19.2\t2624\t12\tnot verified");
+            "19.5\t2624\t12\tnot verified");
 }
 
 TEST(TransferLog, StaysBelowItsLimitKeepingTheNewestWholeLines) {
