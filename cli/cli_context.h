@@ -54,5 +54,7 @@ void addReceiveCommand(CLI::App& app, CliContext& context, CommandResult result)
 void addReceiveAllCommand(CLI::App& app, CliContext& context, CommandResult result);
 void addProgramModemCommand(CLI::App& app, CliContext& context, CommandResult result);
 void addOnlineCommand(CLI::App& app, CliContext& context, CommandResult result);
+void addFiringsCommand(CLI::App& app, CliContext& context, CommandResult result);
+void addCheckCommand(CLI::App& app, CliContext& context, CommandResult result);
 
 }  // namespace ordalis::cli

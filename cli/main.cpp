@@ -33,6 +33,8 @@ int main(int argc, char** argv) {
   addReceiveAllCommand(app, context, result);
   addProgramModemCommand(app, context, result);
   addOnlineCommand(app, context, result);
+  addFiringsCommand(app, context, result);
+  addCheckCommand(app, context, result);
   for (CLI::App* sub : app.get_subcommands({})) sub->fallthrough();
 
   // Common options are applied before any subcommand runs.
