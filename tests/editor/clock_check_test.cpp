@@ -47,7 +47,7 @@ TEST_F(ClockCheck, EachKindOfFindingFromItsSmallestTable) {
   LineSpec typeSeven = Daily(7, 255);
   typeSeven.functionHigh = 7;
   const std::vector<CheckCase> cases{
-      {"no faults", {Daily(7, 255), Daily(8, 0), Daily(7, 0, kWorkdayTable, 1)}, {}, {}, ""},
+      {"no faults", {Daily(7, 255), Daily(8, 0), Daily(9, 0, kWorkdayTable), Daily(9, 255, kSimulationTable)}, {}, {}, ""},
       {"a once line before the range", {onceBefore}, {FindingKind::NeverFires}, {0}, "Line 1 never fires between 2026-03-02 and 2026-03-08"},
       {"one table: the last line wins", {Daily(8, 0), Daily(7, 255), Daily(7, 0)}, {FindingKind::Contradiction}, {1, 2}, "(7 times); line 3 wins"},
       {"continue and special table", {Daily(7, 255), Daily(7, 0, kSpecialTable)}, {FindingKind::Contradiction}, {0, 1}, "cannot be known"},
