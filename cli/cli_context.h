@@ -56,5 +56,7 @@ void addProgramModemCommand(CLI::App& app, CliContext& context, CommandResult re
 void addOnlineCommand(CLI::App& app, CliContext& context, CommandResult result);
 void addCompareCommand(CLI::App& app, CliContext& context, CommandResult result);  // cmd_compare.cpp
 void addDiffCommand(CLI::App& app, CliContext& context, CommandResult result);     // cmd_compare.cpp
+void addFiringsCommand(CLI::App& app, CliContext& context, CommandResult result);
+void addCheckCommand(CLI::App& app, CliContext& context, CommandResult result);
 
 }  // namespace ordalis::cli

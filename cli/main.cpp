@@ -35,6 +35,8 @@ int main(int argc, char** argv) {
   addOnlineCommand(app, context, result);
   addCompareCommand(app, context, result);
   addDiffCommand(app, context, result);
+  addFiringsCommand(app, context, result);
+  addCheckCommand(app, context, result);
   for (CLI::App* sub : app.get_subcommands({})) sub->fallthrough();
 
   // Common options are applied before any subcommand runs.

@@ -18,6 +18,7 @@
 #include "week/catalogue_texts.h"
 #include "app/line_commands.h"
 #include "editor/qt/function_pictures.h"
+#include "mainwindow/qt/check_dialog.h"
 #include "mainwindow/qt/fit_to_screen.h"
 #include "mainwindow/qt/klokken_body.h"
 #include "mainwindow/qt/legend_strip.h"
@@ -207,6 +208,7 @@ void FrmKlokken::createMenus() {
   QAction* remove = namedAction(this, "mmuDelete");
   connect(remove, &QAction::triggered, this, &FrmKlokken::mmuDelete_Click);
   m_mmuEdit->addAction(remove);
+  AddCheckClockTableCommand(m_mmuEdit, this, m_state, m_clock, [this](int line) { afterEditor(line); });
 
   // The communication menu keeps its Dutch caption, and its letter, in every
   // language.
