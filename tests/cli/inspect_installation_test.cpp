@@ -53,18 +53,5 @@ TEST_F(InspectInstallation, DescribesTheDemoHouseAsJson) {
   EXPECT_LT(run.out.find("\"kind\""), run.out.find("\"modem\""));  // keys in the documented order
 }
 
-TEST_F(InspectInstallation, DescribesAPelvanFileInText) {
-  Installation pelvan = fixtures::DemoInstallation();
-  pelvan.CentralModel = kPelvan;
-  const test::CliRun run = inspect(fixtures::BuildInstallationFile(pelvan), "");
-  EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_NE(run.out.find("Central model: 3 PELVAN"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("Clock lines: 50"), std::string::npos) << run.out;
-}
-
-TEST_F(InspectInstallation, TellsTheMessageInTheChosenLanguage) {
-  expectRefused(inspect(withByte(1, 'X'), "--json --lang nl"), "Geen VANTREL bestand!");
-}
-
 }  // namespace
 }  // namespace ordalis

@@ -72,22 +72,6 @@ class FrmComPtyTest : public QObject {
     QVERIFY(m_prompts.shown.empty());
   }
 
-  void testsALineOnLineThroughTheSimulatedCentral() {
-    SystemClock clock;
-    const std::string port = m_port.toStdString();
-    Halveron hvOcx(std::make_unique<QtSerialLink>(), clock, [port](int) { return port; });
-    QSignalSpy errMsg(&hvOcx, &Halveron::ErrMsg);
-    QSignalSpy relay(&hvOcx, &Halveron::Relay);
-    QCOMPARE(hvOcx.InitComm(2, 115200), 0);
-    QCOMPARE(hvOcx.SetRelay(5, 1), 0);
-    QTRY_COMPARE(errMsg.count(), 1);
-    QCOMPARE(errMsg[0][1].toString(), QString("All OK"));
-    QCOMPARE(hvOcx.GetRelayState(5), 0);
-    QTRY_COMPARE(relay.count(), 1);
-    QCOMPARE(relay[0], (QVariantList{5, 1}));
-    hvOcx.EndComm();
-  }
-
  private:
   void runDialog(const char* action) {
     const std::string port = m_port.toStdString();
