@@ -61,20 +61,6 @@ TEST_F(InspectCommand, JsonListsTheLinesInUseWithTheirFieldsAndMoment) {
   EXPECT_EQ("1999-12-31T22:00", doc["lines"][1]["moment"]);
 }
 
-TEST_F(InspectCommand, AShortFileReportsTheReadErrorAndStillGivesTheLinesReadCompletely) {
-  auto bytes = test::readBytes(file);
-  bytes.resize(5 + 8 * 13 + 5);  // lines 0-7 and part of line 8
-  test::writeBytes(file, bytes);
-  test::CliRun run = inspect("--json");
-  EXPECT_EQ(1, run.exitCode);
-  EXPECT_EQ("Read error in CLOCK File\n", run.err);
-  nlohmann::json doc = nlohmann::json::parse(run.out);
-  EXPECT_EQ(false, doc["trailer_ok"]);
-  EXPECT_EQ(2u, doc["lines"].size());
-  nlohmann::json all = nlohmann::json::parse(test::RunCli("--json inspect --all " + file, dir.root().string()).out);
-  EXPECT_EQ(8u, all["lines"].size());
-}
-
 TEST_F(InspectCommand, AMissingFileIsRefusedWithThePlatformsError) {
   std::filesystem::remove(file);
   test::CliRun run = inspect("");

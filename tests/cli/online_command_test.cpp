@@ -106,12 +106,5 @@ TEST_F(OnlineCommand, APortThatDoesNotOpenIsRefusedWithTheSystemsText) {
   EXPECT_NE(run.err.find("Communication problem"), std::string::npos);
 }
 
-TEST_F(OnlineCommand, UsageFaultsEndWithExitCodeTwo) {
-  EXPECT_EQ(Run("online " + port() + "set-relay 5").exitCode, 2);
-  EXPECT_EQ(Run("online " + port() + "set-function 300 1 1").exitCode, 2);
-  EXPECT_EQ(Run("online " + port() + "switch-everything 1").exitCode, 2);
-  EXPECT_EQ(Run("online set-relay 5 1").exitCode, 2);
-}
-
 }  // namespace
 }  // namespace ordalis

@@ -88,11 +88,5 @@ TEST_F(WeekCommand, RefusesAFileThatIsNoClockFile) {
   EXPECT_NE(std::string::npos, run.err.find("NO KVB Clock file!"));
 }
 
-TEST_F(WeekCommand, BadWeekDateOrTableListIsAUsageError) {
-  WriteClock({});
-  EXPECT_EQ(2, Week("--week 2025-02-30").exitCode);
-  EXPECT_EQ(2, Week("--week 2025-03-12 --tables 0,7").exitCode);
-}
-
 }  // namespace
 }  // namespace ordalis

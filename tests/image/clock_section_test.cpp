@@ -126,14 +126,6 @@ TEST(ClockLinking, LinesBeyondTheCapacityAreNeitherLinkedNorSent) {
   EXPECT_EQ(0, image.block(kClockSection)->Build.Data[662]);
 }
 
-TEST(ClockTimeSetting, GivesTheMomentWithSundayAsDayOne) {
-  EXPECT_EQ((std::array<uint8_t, 7>{14, 5, 6, 12, 33, 26, 1}),
-            TimeSettingBytes(makeLocalTime(2026, 12, 6, 14, 5, 33)));
-  EXPECT_EQ((std::array<uint8_t, 7>{0, 0, 1, 1, 0, 0, 7}),
-            TimeSettingBytes(makeLocalTime(2000, 1, 1)));
-  EXPECT_EQ(2, TimeSettingBytes(makeLocalTime(2026, 12, 7))[6]) << "Monday";
-}
-
 TEST(ClockSectionDecoding, RestoresEveryLineBelowTheCapacityAndKeepsTheRest) {
   ClockLineArray table{};
   table[0] = usedLine(kSpecialTable, 10, 3, 7);

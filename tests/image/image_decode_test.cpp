@@ -103,21 +103,6 @@ TEST(ImageDecode, AGeneralMoodIsInUseWhenItDiffersFromTheUncoupledPattern) {
   EXPECT_TRUE(in.GeneralMoods[19].Name.isBlank()) << "the trimmed tail of the last mood";
 }
 
-TEST(ImageDecode, FindsDimmerOutputsThroughTheDecodedModules) {
-  MemoryImage image;
-  ImageArea& modules = image.block(kOutputModuleSection)->Receive;
-  modules.Data[0] = 140;  // a D-to-R dimmer module at address 1: outputs 9 to 16
-  modules.Data[1] = 1;
-  ImageArea& dimmers = image.block(kDimmerOutputsSection)->Receive;
-  dimmers.Data[0] = 55;   // output 1: no module, nowhere to go
-  dimmers.Data[9] = 66;   // output 10
-  const Installation in = decoded(image, kPelvan);
-  EXPECT_EQ(66, in.OutputModules[0].Outputs[1].Parameter);
-  for (const OutputModule& module : in.OutputModules) {
-    for (const ModuleOutput& output : module.Outputs) EXPECT_NE(55, output.Parameter);
-  }
-}
-
 TEST(ImageDecode, RestoresSensorNamesAndMessageLinesAsSent) {
   Installation source = resetInstallation(kVordane);
   source.Sensors[0].Name.assign("   Hall");
