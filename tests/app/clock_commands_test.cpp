@@ -53,18 +53,6 @@ class ClockCommands : public ::testing::Test {
 
 // ---- the ask-to-save question
 
-TEST_F(ClockCommands, AskToSaveNamesTheFileWithYesNoCancelAndTheQuestionIcon) {
-  state.clock.ClockFileName = "house.clk";
-  prompts.answers = {Answer::Cancel};
-  EXPECT_EQ(Answer::Cancel, AskToSave(state.texts, state.clock.ClockFileName, prompts));
-  ASSERT_EQ(1u, prompts.shown.size());
-  const Message& question = prompts.shown[0];
-  EXPECT_EQ("File house.clk is changed!\n\rSave now?", question.text);
-  EXPECT_EQ("HALVERON Domotic system", question.title);
-  EXPECT_EQ(MessageButtons::YesNoCancel, question.buttons);
-  EXPECT_EQ(MessageIcon::Question, question.icon);
-}
-
 TEST_F(ClockCommands, TheCallerGoesOnUnchangedOrAfterNoOrASavingYes) {
   EXPECT_TRUE(SaveChangesFirst(context));
   EXPECT_TRUE(prompts.shown.empty());  // nothing asked without changes
@@ -104,15 +92,6 @@ TEST(NewClockFileName, TakesTheBaseNameOfWindowsAndBarePaths) {
   EXPECT_EQ(".clk", NewClockFileName(""));
 }
 
-TEST_F(ClockCommands, NewTableAfterCancelledQuestionKeepsEverything) {
-  addLine(0, 1);
-  state.clock.ClockFileName = "old.clk";
-  prompts.answers = {Answer::Cancel};
-  mmuFileNew_Click(context);
-  EXPECT_TRUE(state.clock.ClockTable[0].inUse());
-  EXPECT_EQ("old.clk", state.clock.ClockFileName);
-}
-
 // ---- open
 
 TEST_F(ClockCommands, OpenShowsTheFixedDutchFilterAndReadsTheChosenFile) {
@@ -133,26 +112,7 @@ TEST_F(ClockCommands, OpenShowsTheFixedDutchFilterAndReadsTheChosenFile) {
   EXPECT_EQ(0, prompts.busyDepth);
 }
 
-TEST_F(ClockCommands, CancellingTheOpenDialogChangesNothing) {
-  addLine(0, 1);
-  state.clock.ClockFileName = "old.clk";
-  prompts.answers = {Answer::No};
-  mmuFileOpenCLK_Click(context);
-  EXPECT_TRUE(state.clock.ClocksChanged);
-  EXPECT_EQ("old.clk", state.clock.ClockFileName);
-  EXPECT_TRUE(state.clock.ClockTable[0].inUse());
-  EXPECT_EQ(0, prompts.busyDepth);
-}
-
-TEST_F(ClockCommands, OpeningAFileOfAnotherModelSwitchesModelAndCapacity) {
-  ASSERT_EQ(0, state.installation.CentralModel);
-  prompts.fileNames = {writeClockFile("pelvan.clk", 1, 3, 0)};
-  mmuFileOpenCLK_Click(context);
-  EXPECT_EQ(3, state.installation.CentralModel);
-  EXPECT_EQ(50, state.installation.Capacities.MaxClockLines);
-}
-
-TEST_F(ClockCommands, LinesAboveTheCapacityStayInMemoryAndInTheNextSave) {
+TEST_F(ClockCommands, AFileOfAnotherModelSwitchesTheModelAndKeepsLinesAboveItsCapacity) {
   ClockFileContent content;
   content.model = 4;
   content.lines[75].FunctionHigh = 2;
@@ -161,6 +121,8 @@ TEST_F(ClockCommands, LinesAboveTheCapacityStayInMemoryAndInTheNextSave) {
   test::writeBytes(path, EncodeClockFile(content));
   prompts.fileNames = {path};
   mmuFileOpenCLK_Click(context);
+  EXPECT_EQ(4, state.installation.CentralModel);
+  EXPECT_EQ(50, state.installation.Capacities.MaxClockLines);
   EXPECT_TRUE(state.clock.ClockTable[75].inUse());
   mmuFileSave_Click(context);
   EXPECT_EQ(EncodeClockFile(content), test::readBytes(path));
@@ -215,29 +177,6 @@ TEST_F(ClockCommands, AFileThatCannotBeReadShowsThePlatformErrorAndChangesNothin
 
 // ---- save and save as
 
-TEST_F(ClockCommands, AnOldFormatIsConvertedAfterOneQuestion) {
-  std::string path = writeClockFile("old.clk", 0, 0, 2);
-  prompts.fileNames = {path};
-  mmuFileOpenCLK_Click(context);
-  EXPECT_EQ(0, state.clock.ClockFileFormat);
-  state.clock.ClocksChanged = true;
-  prompts.answers = {Answer::Ok};
-  mmuFileSave_Click(context);
-  ASSERT_EQ(1u, prompts.shown.size());
-  const Message& question = prompts.shown[0];
-  EXPECT_EQ(
-      "File is from an earlier VANTREL version and will be converted!\n\r"
-      "(The file will no longer be usable by earlier VANTREL version!)",
-      question.text);
-  EXPECT_EQ("HALVERON Domotic systems", question.title);
-  EXPECT_EQ(MessageButtons::OkCancel, question.buttons);
-  EXPECT_EQ(MessageIcon::Exclamation, question.icon);
-  EXPECT_EQ(Answer::Cancel, question.defaultButton);
-  EXPECT_EQ(1, test::readBytes(path)[3]);
-  mmuFileSave_Click(context);
-  EXPECT_EQ(1u, prompts.shown.size());  // the next save asks nothing
-}
-
 TEST_F(ClockCommands, CancellingTheConversionWritesNothingAndKeepsTheChanges) {
   std::string path = writeClockFile("old.clk", 0, 0, 2);
   auto before = test::readBytes(path);
@@ -267,16 +206,6 @@ TEST_F(ClockCommands, AFailedSaveLeavesTheOldFileWholeAndTheChangesSet) {
   EXPECT_FALSE(prompts.shown[0].text.empty());
 }
 
-TEST_F(ClockCommands, SavingReplacesALongerOlderFileWithExactly1308Bytes) {
-  std::string path = dir.path("long.clk");
-  test::writeBytes(path, std::vector<uint8_t>(4000, 'x'));
-  state.clock.ClockFileName = path;
-  addLine(0, 1);
-  mmuFileSave_Click(context);
-  EXPECT_EQ(kClockFileSize, test::readBytes(path).size());
-  EXPECT_FALSE(std::filesystem::exists(path + ".tmp~"));
-}
-
 TEST_F(ClockCommands, SaveAsOffersTheCurrentNameAndTheTranslatedAllFilesFilter) {
   state.texts.LanguageOffset = 10000;
   state.clock.ClockFileName = "villa.clk";
@@ -291,14 +220,6 @@ TEST_F(ClockCommands, SaveAsOffersTheCurrentNameAndTheTranslatedAllFilesFilter) 
   EXPECT_EQ(path, state.clock.ClockFileName);
   EXPECT_FALSE(state.clock.ClocksChanged);
   EXPECT_EQ(kClockFileSize, test::readBytes(path).size());
-}
-
-TEST_F(ClockCommands, SaveWithoutANameTurnsIntoSaveAs) {
-  addLine(0, 1);
-  mmuFileSave_Click(context);
-  EXPECT_EQ(1u, prompts.saveDialogs.size());
-  EXPECT_TRUE(state.clock.ClocksChanged);  // the dialog was cancelled
-  EXPECT_EQ(0, prompts.busyDepth);
 }
 
 TEST_F(ClockCommands, ASavedTableReadsBackIntoAFreshProgramUnchanged) {

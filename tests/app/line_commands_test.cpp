@@ -120,38 +120,5 @@ TEST_F(LineCommands, DeletingAsksWithTheFunctionAndLevelNoKeepsTheLineAndYesFree
   EXPECT_TRUE(state.clock.ClocksChanged);
 }
 
-TEST_F(LineCommands, TheDeleteQuestionNamesTheFunctionFromTheInstallation) {
-  state.installation = fixtures::DemoInstallation();
-  // Relay 7 of the demo house is the front door light.
-  state.clock.ClockTable[0] = ClockLine{.FunctionHigh = 1, .FunctionLow = 7, .Level = 0};
-  state.clock.SelectedClockLine = 1;
-  prompts.answers = {Answer::No};
-  DeleteSelectedLine(state, prompts, ProgramCatalogueTexts(state.texts, state.installation));
-  ASSERT_EQ(prompts.shown.size(), 1u);
-  EXPECT_EQ(prompts.shown[0].text, "Mag Front door light " + state.texts.LoadText(403) + " verwijderd worden?");
-}
-
-TEST_F(LineCommands, DeletingWithNothingSelectedAsksNothing) {
-  state.clock.ClockTable[0].FunctionHigh = 1;
-  EXPECT_FALSE(DeleteSelectedLine(state, prompts, FixedCatalogue()));
-  EXPECT_TRUE(prompts.shown.empty());
-  EXPECT_TRUE(state.clock.ClockTable[0].inUse());
-}
-
-TEST(MainWindowTexts, TheInstallationLabelShowsTheFileNamePartOnly) {
-  EXPECT_EQ(FileNamePart("C:\\Vantrel\\huis.nbt"), "huis.nbt");
-  EXPECT_EQ(FileNamePart("/home/user/demo.nbt"), "demo.nbt");
-  EXPECT_EQ(FileNamePart("demo.nbt"), "demo.nbt");
-  EXPECT_EQ(FileNamePart(""), "");
-}
-
-TEST(MainWindowTexts, RepeatUnitNamesArePaddedToFiftyCharacters) {
-  ClockState clock;
-  FillRepeatUnitNames(clock);
-  EXPECT_EQ(clock.RepeatUnitNames[3].size(), 50u);
-  EXPECT_EQ(clock.RepeatUnitNames[3].substr(0, 8), "Dag(en) ");
-  EXPECT_EQ(clock.RepeatUnitNames[0].substr(0, 8), "Eenmalig");
-}
-
 }  // namespace
 }  // namespace ordalis

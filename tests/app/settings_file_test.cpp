@@ -78,16 +78,12 @@ TEST_F(SettingsFile, AWorkingDirectoryThatDoesNotExistIsIgnored) {
 
 TEST_F(SettingsFile, AnUnusableTimeSetOrPortKeepsTheCurrentValue) {
   state.settings.TimeSet = 1;
-  readWith("[Global]\nComPort=99999\n[Clock]\nTimeSet=300\n");
+  readWith("[Global]\nComPort=32768\n[Clock]\nTimeSet=300\n");
   EXPECT_EQ(1, state.settings.TimeSet);
   EXPECT_EQ(2, state.settings.ComPort);
-}
-
-TEST(WorkingDirectory, AFloppyDriveIsNeverStored) {
-  EXPECT_FALSE(ShouldStoreWorkingDirectory("A:\\"));
-  EXPECT_FALSE(ShouldStoreWorkingDirectory("b:\\backup"));
-  EXPECT_TRUE(ShouldStoreWorkingDirectory("C:\\Vantrel"));
-  EXPECT_TRUE(ShouldStoreWorkingDirectory("/home/anna"));
+  readWith("[Global]\nComPort=32767\n[Clock]\nTimeSet=255\n");
+  EXPECT_EQ(255, state.settings.TimeSet);
+  EXPECT_EQ(32767, state.settings.ComPort);
 }
 
 TEST_F(SettingsFile, WritingChangesOnlyOurKeysAndKeepsTheOtherProgramsLines) {
@@ -158,12 +154,6 @@ TEST(SerialPorts, APortsEntryNamesTheDeviceElseTheSerialLineNumberedFromZero) {
   EXPECT_EQ("/dev/ttyUSB0", SerialDeviceForPort(ini, 3));
   EXPECT_EQ("/dev/ttyS1", SerialDeviceForPort(ini, 2));
   EXPECT_EQ("/dev/ttyS0", SerialDeviceForPort(IniFile{}, 1));
-}
-
-TEST_F(SettingsFile, APortIsMappedByTheFileAsItStandsWhenThePortOpens) {
-  EXPECT_EQ("/dev/ttyS2", SerialDeviceForPort(ini, 3));  // no file yet
-  test::writeText(ini, "[Global]\r\nComPort=3\r\n[Ports]\r\nCOM3=/dev/pts/7\r\n");
-  EXPECT_EQ("/dev/pts/7", SerialDeviceForPort(ini, 3));
 }
 
 }  // namespace

@@ -67,13 +67,6 @@ TEST_F(CatalogueCommands, FunctionsShowTheEditorsTypesTextsAndPreviews) {
   EXPECT_TRUE(TypeEntry(catalogue, 66)["functions"].empty());
 }
 
-TEST_F(CatalogueCommands, FunctionsSpeakTheChosenLanguage) {
-  const nlohmann::json catalogue = Json("--json --lang nl functions " + dir.path("home.nbt"));
-  EXPECT_EQ("Relais", TypeEntry(catalogue, 1)["text"]);
-  EXPECT_EQ("REL  05 Kitchen Aan\r\nREL  05 Kitchen Uit",
-            TypeEntry(catalogue, 8)["functions"][0]["preview"]);
-}
-
 TEST_F(CatalogueCommands, RefusedFileGivesTheReadersMessage) {
   const CliRun run = Run("--json functions " + dir.path("broken.nbt"));
   EXPECT_EQ(1, run.exitCode);
@@ -97,10 +90,6 @@ TEST_F(CatalogueCommands, DescribeGivesTextExistenceAndLevel) {
   const nlohmann::json blank = Json("--json describe --nbt " + dir.path("home.nbt") + " --type 5 --number 12");
   EXPECT_EQ("", blank["function_text"]);
   EXPECT_EQ(false, blank["exists"]);
-}
-
-TEST_F(CatalogueCommands, DescribeRefusesTypesOutsideAByte) {
-  EXPECT_EQ(2, Run("describe --nbt " + dir.path("home.nbt") + " --type 256 --number 1").exitCode);
 }
 
 }  // namespace

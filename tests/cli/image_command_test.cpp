@@ -92,15 +92,6 @@ TEST_F(ImageCommand, BuildsSectionEighteenFromAClockFileWithTheTimeSetting) {
   EXPECT_EQ(without + 662, image["image_total"]);
 }
 
-TEST_F(ImageCommand, TakesTheClockFilesModelAsOpeningItDoes) {
-  WriteClock(kVordane, DimmerLine());
-  const nlohmann::json image = ImageJson("--clk " + dir.path("home.clk"));
-  EXPECT_EQ(3400, image["sections"][0]["build_count"]);
-  EXPECT_EQ(1312, image["sections"][18]["build_count"]);
-  const std::string send = image["sections"][18]["send"];
-  EXPECT_EQ(3 * 1305 - 1, send.size()) << "no time setting: the zeros are trimmed";
-}
-
 TEST_F(ImageCommand, RefusesFilesThatAreNotWhatTheySeemAndAskedForNothing) {
   test::writeBytes(dir.path("bad.clk"), {'X', 'Y', 'Z'});
   const test::CliRun badClock = Image("--clk " + dir.path("bad.clk"));

@@ -61,50 +61,11 @@ TEST_F(InspectCommand, JsonListsTheLinesInUseWithTheirFieldsAndMoment) {
   EXPECT_EQ("1999-12-31T22:00", doc["lines"][1]["moment"]);
 }
 
-TEST_F(InspectCommand, AllListsEveryLineFreeOnesToo) {
-  nlohmann::json all = nlohmann::json::parse(test::RunCli("--json inspect --all " + file, dir.root().string()).out);
-  ASSERT_EQ(100u, all["lines"].size());
-  EXPECT_EQ(45, all["lines"][8]["minute"]);
-  EXPECT_EQ(0, all["lines"][8]["function_high"]);
-}
-
-TEST_F(InspectCommand, AShortFileReportsTheReadErrorAndStillGivesTheLinesReadCompletely) {
-  auto bytes = test::readBytes(file);
-  bytes.resize(5 + 8 * 13 + 5);  // lines 0-7 and part of line 8
-  test::writeBytes(file, bytes);
-  test::CliRun run = inspect("--json");
-  EXPECT_EQ(1, run.exitCode);
-  EXPECT_EQ("Read error in CLOCK File\n", run.err);
-  nlohmann::json doc = nlohmann::json::parse(run.out);
-  EXPECT_EQ(false, doc["trailer_ok"]);
-  EXPECT_EQ(2u, doc["lines"].size());
-  nlohmann::json all = nlohmann::json::parse(test::RunCli("--json inspect --all " + file, dir.root().string()).out);
-  EXPECT_EQ(8u, all["lines"].size());
-}
-
-TEST_F(InspectCommand, AFileWithoutTheMagicIsRefused) {
-  test::writeText(file, "[Global]\nLanguage=0\n");
-  test::CliRun run = inspect("--json");
-  EXPECT_EQ(1, run.exitCode);
-  EXPECT_EQ("NO KVB Clock file!\n", run.err);
-  EXPECT_EQ("", run.out);
-}
-
 TEST_F(InspectCommand, AMissingFileIsRefusedWithThePlatformsError) {
   std::filesystem::remove(file);
   test::CliRun run = inspect("");
   EXPECT_EQ(1, run.exitCode);
   EXPECT_NE(std::string::npos, run.err.find("No such file")) << run.err;
-}
-
-TEST_F(InspectCommand, TheReadableTableNamesTablesInTheChosenLanguage) {
-  test::CliRun run = inspect("--lang nl");
-  ASSERT_EQ(0, run.exitCode) << run.err;
-  EXPECT_NE(std::string::npos, run.out.find("2 lines in use"));
-  EXPECT_NE(std::string::npos, run.out.find(*findText(10000 + 1005))) << run.out;  // workday table
-  EXPECT_NE(std::string::npos, run.out.find(*findText(10000 + 1004))) << run.out;  // special table
-  EXPECT_NE(std::string::npos, run.out.find("2 Dag(en)"));  // repeat units are Dutch everywhere
-  EXPECT_NE(std::string::npos, run.out.find("2026-06-15T07:30"));
 }
 
 TEST_F(InspectCommand, AnInstallationFileIsToldApartByItsMagicWhateverItsName) {

@@ -39,7 +39,7 @@ class InspectInstallation : public ::testing::Test {
   test::TempDir dir;
 };
 
-TEST_F(InspectInstallation, DescribesTheDemoHouseAsJson) {
+TEST_F(InspectInstallation, DescribesTheDemoHouseAsJsonAndRefusesWhatIsNoInstallationFile) {
   const test::CliRun run = inspect(demo);
   EXPECT_EQ(run.exitCode, 0) << run.err;
   const nlohmann::json expected = nlohmann::json::parse(
@@ -51,19 +51,8 @@ TEST_F(InspectInstallation, DescribesTheDemoHouseAsJson) {
       R"("modem":{"in_use":0,"type":0,"init_string":"ATZ0","telephone":"","callback":""}})");
   EXPECT_EQ(nlohmann::json::parse(run.out, nullptr, false), expected);
   EXPECT_LT(run.out.find("\"kind\""), run.out.find("\"modem\""));  // keys in the documented order
-}
-
-TEST_F(InspectInstallation, DescribesAPelvanFileInText) {
-  Installation pelvan = fixtures::DemoInstallation();
-  pelvan.CentralModel = kPelvan;
-  const test::CliRun run = inspect(fixtures::BuildInstallationFile(pelvan), "");
-  EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_NE(run.out.find("Central model: 3 PELVAN"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("Clock lines: 50"), std::string::npos) << run.out;
-}
-
-TEST_F(InspectInstallation, TellsTheMessageInTheChosenLanguage) {
-  expectRefused(inspect(withByte(1, 'X'), "--json --lang nl"), "Geen VANTREL bestand!");
+  expectRefused(inspect(withByte(1, '@')), "No VANTREL file!");
+  expectRefused(inspect(withByte(3, 50)), "Wrong version");
 }
 
 }  // namespace

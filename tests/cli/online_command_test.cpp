@@ -92,13 +92,6 @@ TEST_F(OnlineCommand, SendsTheFrameAndReportsTheCentralsAnswer) {
   EXPECT_EQ(document["events"][0], (nlohmann::json{{"event", "ErrMsg"}, {"code", 0}, {"text", "All OK"}}));
 }
 
-TEST_F(OnlineCommand, ReportsStateAnswersWithTheirConvertedValues) {
-  terminal.answerFrame(6, {0x02, 0x06, 0x08, 0x02, 0x06, 0x7F, 0x97});
-  const CliRun run = Run("online " + port() + "get-dimmer 6 --listen 0.3");
-  ASSERT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.out, "result 0\nDimmer output=6 percent=50\n");
-}
-
 TEST_F(OnlineCommand, AnArgumentOutOfRangeSendsNothingAndIsRefused) {
   const CliRun run = Run("--json online " + port() + "set-dimmer 1 101 --listen 0");
   EXPECT_EQ(run.exitCode, 1);
@@ -111,13 +104,6 @@ TEST_F(OnlineCommand, APortThatDoesNotOpenIsRefusedWithTheSystemsText) {
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(nlohmann::json::parse(run.out)["result"], -1);
   EXPECT_NE(run.err.find("Communication problem"), std::string::npos);
-}
-
-TEST_F(OnlineCommand, UsageFaultsEndWithExitCodeTwo) {
-  EXPECT_EQ(Run("online " + port() + "set-relay 5").exitCode, 2);
-  EXPECT_EQ(Run("online " + port() + "set-function 300 1 1").exitCode, 2);
-  EXPECT_EQ(Run("online " + port() + "switch-everything 1").exitCode, 2);
-  EXPECT_EQ(Run("online set-relay 5 1").exitCode, 2);
 }
 
 }  // namespace

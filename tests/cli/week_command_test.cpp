@@ -73,14 +73,6 @@ TEST_F(WeekCommand, ListsOwnMomentsOccurrencesAndMarkersOfTheWeek) {
   EXPECT_FALSE(week.contains("normalised"));
 }
 
-TEST_F(WeekCommand, OffsetCountsWeeksFromTheWeekOfNow) {
-  WriteClock({{0, {.year = 2025, .month = 3, .day = 18, .hour = 8}}});
-  const nlohmann::json week = WeekJson("--offset 1");
-  EXPECT_EQ("2025-03-17", week["week_start"]);
-  EXPECT_EQ("2025-03-18T08:00", week["lines"][0]["own"]);
-  EXPECT_EQ("2025-03-03", WeekJson("--offset -1")["week_start"]);
-}
-
 TEST_F(WeekCommand, NormaliseMovesReferenceDatesBackAndListsTheChangedLines) {
   WriteClock({{2, {.year = 2025, .month = 3, .day = 20, .hour = 7, .unit = kRepeatDays, .count = 1}},
               {4, {.year = 2025, .month = 3, .day = 1, .hour = 7, .unit = kRepeatDays, .count = 1}}});
@@ -89,26 +81,11 @@ TEST_F(WeekCommand, NormaliseMovesReferenceDatesBackAndListsTheChangedLines) {
   EXPECT_EQ(7u, week["lines"][0]["occurrences"].size());
 }
 
-TEST_F(WeekCommand, HiddenTablesPlaceNoMarkersButKeepTheirSchedule) {
-  WriteClock({{0, {.year = 2025, .month = 3, .day = 15, .hour = 9, .table = kWeekendTable}},
-              {1, {.year = 2025, .month = 3, .day = 15, .hour = 9}}});
-  const nlohmann::json week = WeekJson("--week 2025-03-12 --tables 0,1");
-  ASSERT_EQ(1u, week["markers"].size());
-  EXPECT_EQ(1, week["markers"][0]["clk_index"]);
-  EXPECT_EQ(2u, week["lines"].size());
-}
-
 TEST_F(WeekCommand, RefusesAFileThatIsNoClockFile) {
   test::writeText(dir.path("home.clk"), "not a clock file");
   const CliRun run = Week("--week 2025-03-12");
   EXPECT_EQ(1, run.exitCode);
   EXPECT_NE(std::string::npos, run.err.find("NO KVB Clock file!"));
-}
-
-TEST_F(WeekCommand, BadWeekDateOrTableListIsAUsageError) {
-  WriteClock({});
-  EXPECT_EQ(2, Week("--week 2025-02-30").exitCode);
-  EXPECT_EQ(2, Week("--week 2025-03-12 --tables 0,7").exitCode);
 }
 
 }  // namespace

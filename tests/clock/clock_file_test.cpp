@@ -56,14 +56,6 @@ TEST(ClockFileReading, AWrittenFileComesBackByteForByte) {
   EXPECT_EQ(EncodeClockFile(content), EncodeClockFile(decoded.content));
 }
 
-TEST(ClockFileReading, BytesAfterTheTrailerAreIgnored) {
-  std::vector<uint8_t> bytes = EncodeClockFile(sampleContent());
-  bytes.insert(bytes.end(), {'x', 'y', 'z'});
-  ClockFileDecoded decoded = DecodeClockFile(bytes);
-  EXPECT_TRUE(decoded.trailerOk);
-  EXPECT_EQ(100, decoded.linesRead);
-}
-
 TEST(ClockFileReading, AFileWithoutTheMagicIsRefusedBeforeAnythingElse) {
   std::vector<uint8_t> bytes = EncodeClockFile(sampleContent());
   bytes[1] = 'X';
@@ -71,13 +63,6 @@ TEST(ClockFileReading, AFileWithoutTheMagicIsRefusedBeforeAnythingElse) {
   EXPECT_FALSE(decoded.magicOk);
   EXPECT_EQ(0, decoded.linesRead);
   EXPECT_FALSE(decoded.hasModel);
-}
-
-TEST(ClockFileReading, AFileCutInsideTheMagicNeverMatches) {
-  // "KV" plus the "!" the buffer was preset with is not "KVB".
-  std::vector<uint8_t> bytes = {'K', 'V'};
-  EXPECT_FALSE(DecodeClockFile(bytes).magicOk);
-  EXPECT_FALSE(DecodeClockFile({}).magicOk);
 }
 
 TEST(ClockFileReading, ShortFileKeepsTheLinesReadCompletely) {

@@ -25,12 +25,6 @@ TEST(LineMoment, TwoDigitYearsUseTheFixedCenturyWindow) {
   EXPECT_EQ(1999, FullYear(99));
 }
 
-TEST(LineMoment, IsComposedFromTheFieldsAsNumbers) {
-  EXPECT_EQ(makeLocalTime(2029, 12, 31, 23, 59), LineMoment(lineAt(29, 12, 31, 23, 59)));
-  EXPECT_EQ(makeLocalTime(1930, 1, 1, 0, 0), LineMoment(lineAt(30, 1, 1, 0, 0)));
-  EXPECT_EQ(makeLocalTime(2024, 2, 29, 7, 5), LineMoment(lineAt(24, 2, 29, 7, 5)));
-}
-
 TEST(LineMoment, FieldsOutOfRangeRollOverInsteadOfFailing) {
   // 31 February lies in March; month 13 is January of the next year; day 0
   // is the last day of the month before.

@@ -17,10 +17,6 @@ TEST(PercentLevels, HoldTheIntegerPartOfTheRawLevelOfEachPercent) {
   EXPECT_EQ(3, PercentLevels[101]);
 }
 
-TEST(PercentLevels, RiseStrictlySoEachLevelHasOnePercent) {
-  for (int p = 1; p <= 100; ++p) EXPECT_LT(PercentLevels[p - 1], PercentLevels[p]) << p;
-}
-
 TEST(LevelToPercent, FindsThePercentOfATableLevel) {
   EXPECT_EQ(50, LevelToPercent(127));
   EXPECT_EQ(0, LevelToPercent(0));

@@ -21,62 +21,53 @@ std::vector<LocalTime> Daily(int firstDay, int lastDay, int hour, int minute = 0
   return moments;
 }
 
-TEST(Schedule, DailyContinueLineFromLastWednesdayActsEveryDayOfTheWeek) {
-  auto line = MakeLine({.year = 2025, .month = 3, .day = 5, .hour = 7, .unit = kRepeatDays, .count = 1});
-  LineSchedule schedule = ScheduleLine(line, kWeek, kMondayToFriday);
-  EXPECT_FALSE(schedule.own);
-  EXPECT_EQ(Daily(10, 16, 7), schedule.occurrences);
-}
-
-TEST(Schedule, OwnMomentInTheWeekIsShownWhateverTheTableAndFlags) {
-  // A workday-table line dated on Saturday: its own moment still shows.
-  auto line = MakeLine({.year = 2025, .month = 3, .day = 15, .hour = 9, .table = kWorkdayTable});
-  LineSchedule schedule = ScheduleLine(line, kWeek, kMondayToFriday);
-  ASSERT_TRUE(schedule.own);
-  EXPECT_EQ(At(2025, 3, 15, 9), *schedule.own);
-  EXPECT_TRUE(schedule.occurrences.empty());  // Sunday is no workday
-}
-
-TEST(Schedule, OnceLineHasOnlyItsOwnMomentAndFreeLineNothing) {
-  auto once = MakeLine({.year = 2025, .month = 3, .day = 12, .hour = 20});
-  LineSchedule schedule = ScheduleLine(once, kWeek, kMondayToFriday);
-  EXPECT_EQ(At(2025, 3, 12, 20), schedule.own);
-  EXPECT_TRUE(schedule.occurrences.empty());
-
-  once.FunctionHigh = 0;
-  schedule = ScheduleLine(once, kWeek, kMondayToFriday);
-  EXPECT_FALSE(schedule.own);
-  EXPECT_TRUE(schedule.occurrences.empty());
-}
-
-TEST(Schedule, WorkdayTableRepeatsDailyEvenWhenOnceAndShowsOnWorkdaysOnly) {
-  auto line = MakeLine({.year = 2025, .month = 3, .day = 9, .hour = 6, .minute = 30,
-                        .table = kWorkdayTable, .unit = kRepeatOnce});
-  EXPECT_EQ(Daily(10, 14, 6, 30), ScheduleLine(line, kWeek, kMondayToFriday).occurrences);
-}
-
-TEST(Schedule, WeekendTableShowsOnDaysWhoseFlagIsNotOne) {
-  auto line = MakeLine({.year = 2025, .month = 3, .day = 9, .hour = 10, .table = kWeekendTable,
-                        .unit = kRepeatWeeks, .count = 3});
-  EXPECT_EQ(Daily(15, 16, 10), ScheduleLine(line, kWeek, kMondayToFriday).occurrences);
-
+// Lines shown in the week of Monday 10 March 2025 with Monday to Friday as
+// workdays: their own moment when it falls in the week, and the moments
+// stepped forward from it.
+TEST(Schedule, ShowsTheOwnMomentAndTheStepsInTheWeek) {
+  const struct {
+    const char* what;
+    LineSpec line;
+    std::optional<LocalTime> own;
+    std::vector<LocalTime> occurrences;
+  } cases[] = {
+      {"daily from last Wednesday", {.year = 2025, .month = 3, .day = 5, .hour = 7, .unit = kRepeatDays, .count = 1},
+       std::nullopt, Daily(10, 16, 7)},
+      {"a workday line dated Saturday", {.year = 2025, .month = 3, .day = 15, .hour = 9, .table = kWorkdayTable},
+       At(2025, 3, 15, 9), {}},
+      {"once", {.year = 2025, .month = 3, .day = 12, .hour = 20}, At(2025, 3, 12, 20), {}},
+      {"free", {.year = 2025, .month = 3, .day = 12, .hour = 20, .functionHigh = 0}, std::nullopt, {}},
+      {"workday table, once",
+       {.year = 2025, .month = 3, .day = 9, .hour = 6, .minute = 30, .table = kWorkdayTable, .unit = kRepeatOnce},
+       std::nullopt, Daily(10, 14, 6, 30)},
+      {"weekend table every 3 weeks",
+       {.year = 2025, .month = 3, .day = 9, .hour = 10, .table = kWeekendTable, .unit = kRepeatWeeks, .count = 3},
+       std::nullopt, Daily(15, 16, 10)},
+      {"every 2 workdays", {.year = 2025, .month = 3, .day = 3, .hour = 8, .unit = kRepeatWorkdays, .count = 2},
+       std::nullopt, {At(2025, 3, 11, 8), At(2025, 3, 13, 8)}},
+      {"every 2 weekend days",
+       {.year = 2025, .month = 3, .day = 3, .hour = 8, .unit = kRepeatWeekendDays, .count = 2}, std::nullopt,
+       {At(2025, 3, 15, 8)}},
+      {"hourly from Tuesday", {.year = 2025, .month = 3, .day = 11, .hour = 1, .unit = kRepeatHours, .count = 1},
+       At(2025, 3, 11, 1), {}},
+      {"daily from 300 days back", {.year = 2024, .month = 5, .day = 14, .hour = 7, .unit = kRepeatDays, .count = 1},
+       std::nullopt, {}},
+      {"daily from 249 days back: steps 249 and 250",
+       {.year = 2024, .month = 7, .day = 4, .hour = 7, .unit = kRepeatDays, .count = 1}, std::nullopt,
+       Daily(10, 11, 7)},
+      {"an unknown unit counts as once", {.year = 2025, .month = 3, .day = 10, .hour = 7, .unit = 9, .count = 1},
+       At(2025, 3, 10, 7), {}},
+  };
+  for (const auto& c : cases) {
+    const LineSchedule schedule = ScheduleLine(MakeLine(c.line), kWeek, kMondayToFriday);
+    EXPECT_EQ(c.own, schedule.own) << c.what;
+    EXPECT_EQ(c.occurrences, schedule.occurrences) << c.what;
+  }
   // Wednesday marked 2 (not 1) counts as a weekend day; Sunday marked 1 is a workday.
-  const WorkdayFlags odd{1, 1, 2, 1, 1, 0, 1};
+  const auto weekend = MakeLine(
+      {.year = 2025, .month = 3, .day = 9, .hour = 10, .table = kWeekendTable, .unit = kRepeatWeeks, .count = 3});
   EXPECT_EQ((std::vector<LocalTime>{At(2025, 3, 12, 10), At(2025, 3, 15, 10)}),
-            ScheduleLine(line, kWeek, odd).occurrences);
-}
-
-TEST(Schedule, WorkdayUnitStepsCalendarDaysAndShowsOnlyStepsOnWorkdays) {
-  // From Monday of the week before, every 2 days: ... 11, 13, 15 March.
-  auto line = MakeLine({.year = 2025, .month = 3, .day = 3, .hour = 8, .unit = kRepeatWorkdays, .count = 2});
-  EXPECT_EQ((std::vector<LocalTime>{At(2025, 3, 11, 8), At(2025, 3, 13, 8)}),
-            ScheduleLine(line, kWeek, kMondayToFriday).occurrences);
-}
-
-TEST(Schedule, WeekendDayUnitShowsOnlyStepsOnWeekendDays) {
-  auto line = MakeLine({.year = 2025, .month = 3, .day = 3, .hour = 8, .unit = kRepeatWeekendDays, .count = 2});
-  EXPECT_EQ((std::vector<LocalTime>{At(2025, 3, 15, 8)}),
-            ScheduleLine(line, kWeek, kMondayToFriday).occurrences);
+            ScheduleLine(weekend, kWeek, {1, 1, 2, 1, 1, 0, 1}).occurrences);
 }
 
 TEST(Schedule, FifteenMinuteRepeatStopsAfterTwentyFiveSteps) {
@@ -86,29 +77,6 @@ TEST(Schedule, FifteenMinuteRepeatStopsAfterTwentyFiveSteps) {
   ASSERT_EQ(25u, schedule.occurrences.size());
   EXPECT_EQ(At(2025, 3, 10, 8, 15), schedule.occurrences.front());
   EXPECT_EQ(At(2025, 3, 10, 14, 15), schedule.occurrences.back());
-}
-
-TEST(Schedule, SixHourRepeatIsShownOnMondayOnly) {
-  auto line = MakeLine({.year = 2025, .month = 3, .day = 9, .hour = 18, .unit = kRepeatHours, .count = 6});
-  EXPECT_EQ((std::vector<LocalTime>{At(2025, 3, 10, 0), At(2025, 3, 10, 6), At(2025, 3, 10, 12),
-                                    At(2025, 3, 10, 18)}),
-            ScheduleLine(line, kWeek, kMondayToFriday).occurrences);
-}
-
-TEST(Schedule, HourRepeatWhoseOwnMomentIsOnTuesdayShowsNoOccurrences) {
-  auto line = MakeLine({.year = 2025, .month = 3, .day = 11, .hour = 1, .unit = kRepeatHours, .count = 1});
-  LineSchedule schedule = ScheduleLine(line, kWeek, kMondayToFriday);
-  EXPECT_TRUE(schedule.own);
-  EXPECT_TRUE(schedule.occurrences.empty());
-}
-
-TEST(Schedule, TwoHundredFiftyStepsBoundHowFarBackADailyLineReaches) {
-  // 300 days back: never reaches the week.
-  auto far = MakeLine({.year = 2024, .month = 5, .day = 14, .hour = 7, .unit = kRepeatDays, .count = 1});
-  EXPECT_TRUE(ScheduleLine(far, kWeek, kMondayToFriday).occurrences.empty());
-  // 249 days back: steps 249 and 250 land on Monday and Tuesday.
-  auto near = MakeLine({.year = 2024, .month = 7, .day = 4, .hour = 7, .unit = kRepeatDays, .count = 1});
-  EXPECT_EQ(Daily(10, 11, 7), ScheduleLine(near, kWeek, kMondayToFriday).occurrences);
 }
 
 TEST(Schedule, MonthlyFromThirtyFirstJanuaryStaysClippedToTheTwentyNinth) {
@@ -133,18 +101,6 @@ TEST(Schedule, RepeatByZeroLandsOnTheSameMomentUntilTheStepBound) {
 
   auto minutes = MakeLine({.year = 2025, .month = 3, .day = 10, .hour = 7, .unit = kRepeatMinutes, .count = 0});
   EXPECT_EQ(25u, ScheduleLine(minutes, kWeek, kMondayToFriday).occurrences.size());
-}
-
-TEST(Schedule, UnknownUnitIsTreatedAsOnce) {
-  auto line = MakeLine({.year = 2025, .month = 3, .day = 10, .hour = 7, .unit = 9, .count = 1});
-  EXPECT_TRUE(ScheduleLine(line, kWeek, kMondayToFriday).occurrences.empty());
-}
-
-TEST(Schedule, OutOfRangeDayRollsIntoTheNextMonth) {
-  // 31 February 2025 is 3 March: a weekly line from there reaches 10 March.
-  auto line = MakeLine({.year = 2025, .month = 2, .day = 31, .unit = kRepeatWeeks, .count = 1});
-  EXPECT_EQ((std::vector<LocalTime>{At(2025, 3, 10)}),
-            ScheduleLine(line, kWeek, kMondayToFriday).occurrences);
 }
 
 }  // namespace

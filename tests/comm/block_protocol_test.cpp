@@ -62,14 +62,6 @@ TEST(SendBlock, SevenBytesAreOnePacketWithItsChecksum) {
   EXPECT_EQ(line.writtenSince(line.sendStart), expected);
 }
 
-TEST(SendBlock, AnEmptySectionIsOneEmptyPacket) {
-  ConnectedLine line;
-  ASSERT_EQ(line.send({}), transfer::kOk);
-  EXPECT_EQ(line.writtenSince(line.sendStart), (std::vector<uint8_t>{0xA5, 0x00, 0x00}));
-  EXPECT_TRUE(line.central.memory[kSection].empty());
-  EXPECT_EQ(line.central.sectionsWritten(), 1);
-}
-
 TEST(SendBlock, TheSequenceNumberWrapsAtTheSeventeenthPacket) {
   ConnectedLine line;
   ASSERT_EQ(line.send(countingBytes(17 * 15 + 3)), transfer::kOk);
@@ -79,14 +71,6 @@ TEST(SendBlock, TheSequenceNumberWrapsAtTheSeventeenthPacket) {
   EXPECT_EQ(headers[16], 0x0F);
   EXPECT_EQ(headers[17], 0x13);
   EXPECT_EQ(line.central.memory[kSection], countingBytes(17 * 15 + 3));
-}
-
-TEST(SendBlock, ReportsTheBytesSentAfterEveryPacket) {
-  ConnectedLine line;
-  std::vector<std::size_t> done;
-  ASSERT_EQ(SendBlock(line.session, kSection, countingBytes(31), [&](std::size_t n) { done.push_back(n); }),
-            transfer::kOk);
-  EXPECT_EQ(done, (std::vector<std::size_t>{15, 30, 31}));
 }
 
 TEST(SendBlock, AMissingEchoIsAskedTwiceThenEndedWithNoTable) {

@@ -95,8 +95,6 @@ TEST(FunctionStates, AudioPassesItsRawByteAndRegimeOnlyItsNumber) {
   EXPECT_EQ(regime.args[0], 3);
 }
 
-TEST(FunctionStates, UnknownTypesRaiseNothing) { EXPECT_TRUE(raisesNothing({8, 52, 1, 1})); }
-
 TEST(Dimmer, ReportsItsLevelInPerCent) {
   EXPECT_EQ(dispatch({8, 2, 6, 127}).args[1], 50);
   EXPECT_EQ(dispatch({8, 2, 6, 3}).args[1], 255);
@@ -136,8 +134,6 @@ TEST(Sensors, LightKindsReportTheConvertedValue) {
   EXPECT_DOUBLE_EQ(dispatch({6, 3, 1, 80}).value, 99.0);
 }
 
-TEST(Sensors, UnknownKindsRaiseNothing) { EXPECT_TRUE(raisesNothing({6, 7, 1, 80})); }
-
 TEST(LightConversion, RoundsToWholeNumbersAboveTwenty) {
   EXPECT_DOUBLE_EQ(LightValue(80), 99.0);
   EXPECT_DOUBLE_EQ(LightValue(60), 31.0);  // 30.62
@@ -152,13 +148,6 @@ TEST(LightConversion, RoundsToTwoDecimalsBelowOne) {
   EXPECT_DOUBLE_EQ(LightValue(0), 0.0);
   EXPECT_DOUBLE_EQ(LightValue(4), 0.26);  // 0.2589
   EXPECT_DOUBLE_EQ(LightValue(12), 1.0);  // 0.9953 to two decimals
-}
-
-TEST(EventNames, FollowTheDeclarationOrder) {
-  EXPECT_STREQ(EventName(K::ErrMsg), "ErrMsg");
-  EXPECT_STREQ(EventName(K::Audio), "Audio");
-  EXPECT_STREQ(EventName(K::ConditionState), "ConditionState");
-  EXPECT_EQ(static_cast<int>(K::ConditionState), 17);
 }
 
 }  // namespace

@@ -55,14 +55,5 @@ TEST(ProgramModem, ASilentModemFailsAtTheFirstCommand) {
   EXPECT_EQ(line.pc.writtenText(), "\n\rAT*P0:QUARVENT:0123\n\r");
 }
 
-TEST(ProgramModem, APortThatDoesNotOpenGivesTheSameFailureMessage) {
-  ModemLine line;
-  line.pc.setRefuseOpen(true);
-  EXPECT_FALSE(line.program(false));
-  EXPECT_TRUE(line.pc.written().empty());
-  ASSERT_EQ(line.prompts.shown.size(), 1u);
-  EXPECT_EQ(line.prompts.shown[0].text, "Communication problem:\nModem connected?");
-}
-
 }  // namespace
 }  // namespace ordalis

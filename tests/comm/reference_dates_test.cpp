@@ -76,25 +76,11 @@ TEST(ReferenceDates, MonthlyLinesStepByCalendarMonthsAndStayClipped) {
   EXPECT_EQ(updated(monthly), makeLocalTime(2026, 2, 28, 8, 0));
 }
 
-TEST(ReferenceDates, LinesThatDoNotRepeatKeepTheirDate) {
-  ClockLine once = lineAt(2024, 5, 5, 5, 5, kContinueTable, kRepeatOnce, 3);
-  EXPECT_EQ(updated(once), makeLocalTime(2024, 5, 5, 5, 5));
-}
-
 TEST(ReferenceDates, ARepeatingLineWithCountZeroIsLeftUnchanged) {
   ClockLine stuck = lineAt(2020, 4, 1, 12, 0, kContinueTable, kRepeatDays, 0);
   EXPECT_EQ(updated(stuck), makeLocalTime(2020, 4, 1, 12, 0));
   ClockLine stuckMonthly = lineAt(2020, 4, 1, 12, 0, kContinueTable, kRepeatMonths, 0);
   EXPECT_EQ(updated(stuckMonthly), makeLocalTime(2020, 4, 1, 12, 0));
-}
-
-TEST(ReferenceDates, FreeLinesAreNotTouched) {
-  ClockLine free = lineAt(2020, 4, 1, 12, 0, kWorkdayTable, kRepeatDays, 1);
-  free.FunctionHigh = 0;
-  ClockLineArray table{};
-  table[3] = free;
-  BringReferenceDatesUpToDate(table, kThursday);
-  EXPECT_EQ(lineBytes(table[3]), lineBytes(free));
 }
 
 }  // namespace

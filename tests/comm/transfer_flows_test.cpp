@@ -160,6 +160,7 @@ TEST(ReceiveWholeImage, RebuildsTheInstallationAndNamesTheFlags) {
   EXPECT_EQ(got.TransparentFunctions[3].Parameters, (std::array<uint8_t, 2>{7, 9}));
   EXPECT_EQ(got.TransparentFunctions[3].Name.withoutTrailingSpaces(), "Transparent 3");
   EXPECT_EQ(got.Settings.Workdays, source.Settings.Workdays);
+  EXPECT_EQ(got.Flags[0].Name.withoutTrailingSpaces(), "Flags 0");
   EXPECT_EQ(got.Flags[3].Name.withoutTrailingSpaces(), "Flags 3");
   EXPECT_EQ(got.Flags[got.Capacities.MaxFlags - 1].Name.withoutTrailingSpaces(),
             "Flags " + std::to_string(got.Capacities.MaxFlags - 1));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "clock/line_moment.h"
+#include "clock/levels.h"
 #include "editor/clk_edit_model.h"
 #include "editor/clk_edit_rules.h"
 #include "editor/clk_edit_fixture.h"
@@ -76,20 +77,43 @@ TEST_F(ClkEditModelTest, AFreeLineLoadsWithNothingChosen) {
   EXPECT_FALSE(c().VlagVisible);
 }
 
-TEST_F(ClkEditModelTest, OkOnAOnceLineKeepsItsDateAndStoresTheChosenTime) {
+// OK stores every choice made in the dialog, the table first among them.
+TEST_F(ClkEditModelTest, OkStoresEveryChoice) {
   open(kWednesdayRelay);
-  c().CboRepeat.select(kRepeatOnce);
+  model.OptTabel_Click(kSpecialTable);
+  chooseFunction(2, test::kFirstDimmer);
+  model.TxtLvl_Edit("30");
+  model.TxtLvl_LostFocus();
+  c().CboRepeat.select(kRepeatWeeks);
+  model.TxtRepeat_Change("3");
+  model.TxtRepeat_LostFocus();
   model.TimePic_Change(21, 45);
-  EXPECT_EQ(model.CmdOK_Click(prompts), kContinueTable);
-  EXPECT_EQ(LineMoment(stored()), At(2026, 3, 11, 21, 45));
-  EXPECT_EQ(stored().RepeatUnit, kRepeatOnce);
+  program.state.clock.ClocksChanged = false;
+  EXPECT_EQ(model.CmdOK_Click(prompts), kSpecialTable);
+  EXPECT_EQ(stored().Table, kSpecialTable);
+  EXPECT_EQ(stored().functionCode(), test::kFirstDimmer);
+  EXPECT_EQ(stored().Level, PercentLevels[30]);
+  EXPECT_EQ(stored().RepeatUnit, kRepeatWeeks);
+  EXPECT_EQ(stored().RepeatCount, 3);
+  EXPECT_EQ(stored().Hour, 21);
+  EXPECT_EQ(stored().Minute, 45);
+  EXPECT_EQ(LineDate(stored()), std::chrono::floor<std::chrono::days>(c().DatePic));
+  EXPECT_TRUE(program.state.clock.ClocksChanged);
+  EXPECT_TRUE(prompts.shown.empty());
 }
 
-TEST_F(ClkEditModelTest, AStoredSensorLineOpensUnderItsGroup) {
-  open({2026, 3, 11, 7, 30, kContinueTable, kRepeatOnce, 1, 26, 1, 255});
-  EXPECT_EQ(c().CboFnc.Entries[static_cast<size_t>(c().CboFnc.ListIndex)].ItemData, 65);
-  EXPECT_EQ(c().CboLd.Entries[static_cast<size_t>(c().CboLd.ListIndex)].ItemData,
-            test::kLivingRoomSensorDay);
+// OK without a function, or with a type but no function of it, asks for one
+// and leaves the line as it was.
+TEST_F(ClkEditModelTest, OkWithoutAChosenFunctionAsksForOneAndStoresNothing) {
+  open({2026, 3, 9, 10, 0, kWorkdayTable, kRepeatDays, 1, 0, 0, 0}, kShowNewLine);
+  const ClockLine before = stored();
+  EXPECT_FALSE(model.CmdOK_Click(prompts));
+  ASSERT_GE(SelectByItemData(c().CboFnc, 5), 0);
+  EXPECT_EQ(c().CboLd.ListIndex, -1);
+  EXPECT_FALSE(model.CmdOK_Click(prompts));
+  EXPECT_EQ(prompts.texts(), (std::vector<std::string>{"Select an item!", "Select an item!"}));
+  EXPECT_EQ(0, memcmp(&before, &stored(), sizeof before));
+  EXPECT_FALSE(program.state.clock.ClocksChanged);
 }
 
 TEST_F(ClkEditModelTest, TheRepeatUnitDecidesWhatIsShown) {
@@ -141,13 +165,6 @@ TEST_F(ClkEditModelTest, AStoredTypeAbove127IsShownAndKept) {
   EXPECT_EQ(stored().Level, 0);
 }
 
-TEST_F(ClkEditModelTest, AStoredTypeAbove127GoesOnceAnotherIsPicked) {
-  open({2026, 3, 11, 7, 30, kSpecialTable, kRepeatOnce, 1, 200, 5, 0});
-  chooseFunction(1, test::kHallCeilingRelay);
-  ASSERT_TRUE(model.CmdOK_Click(prompts));
-  EXPECT_EQ(stored().functionCode(), test::kHallCeilingRelay);
-}
-
 // Every function of the demo installation, stored through OK, opens again
 // under its own type entry with its level box as it was.
 TEST_F(ClkEditModelTest, EveryListedFunctionOpensAgainAsStored) {
@@ -181,16 +198,6 @@ TEST_F(ClkEditModelTest, EveryListedFunctionOpensAgainAsStored) {
 TEST_F(ClkEditModelTest, ATableByteOutOfRangeShowsTheContinueTable) {
   open({2026, 3, 11, 7, 30, 9, kRepeatOnce, 1, 1, 1, 255});
   EXPECT_EQ(c().OptTabel, kContinueTable);
-}
-
-TEST_F(ClkEditModelTest, OkLeavesTheTransferLinksAlone) {
-  LineSpec spec = kWednesdayRelay;
-  program.putLine(kIndex, MakeLine(spec)).NextLine = 17;
-  program.state.clock.ClockTable[kIndex].FirstLine = 3;
-  ASSERT_TRUE(model.Load(kShowExistingLine));
-  ASSERT_TRUE(model.CmdOK_Click(prompts));
-  EXPECT_EQ(stored().NextLine, 17);
-  EXPECT_EQ(stored().FirstLine, 3);
 }
 
 }  // namespace

@@ -34,11 +34,6 @@ TEST(FunctionPictures, OtherTypesShowOnOrOffByTheirLevel) {
   EXPECT_TRUE(PictureForFunction(50, 0).levelShown);
 }
 
-TEST(FunctionPictures, TheBuzzerKeepsItsLevelBox) {
-  EXPECT_EQ(PictureForFunction(51, 0).picture, kPictureBuzzer);
-  EXPECT_TRUE(PictureForFunction(51, 0).levelShown);
-}
-
 TEST(ReferenceDateWindow, RunsFromThirtyWeeksBackToFortyWeeksAhead) {
   const LocalTime now = At(2026, 3, 10, 10, 15);
   const DateWindow window = ReferenceDateWindow(now, At(2026, 3, 11, 7, 30));
@@ -52,55 +47,35 @@ TEST(ReferenceDateWindow, WidensToHoldALineDatedOutsideIt) {
   EXPECT_EQ(ReferenceDateWindow(now, At(2028, 5, 1, 8, 0)).latest, At(2028, 5, 1, 8, 0));
 }
 
-class OkReferenceDateTest : public ::testing::Test {
- protected:
+// The date OK stores: the reference date moved back by whole repeat
+// intervals until it is no later than this week's Monday (Tuesday 10 March
+// 2026: Monday 9 March), and for the workday and weekend tables the Sunday
+// before this week.
+TEST(OkReferenceDate, MovesBackByWholeIntervalsBeforeThisWeeksMonday) {
   const LocalTime tuesday = At(2026, 3, 10, 10, 15);
-};
-
-TEST_F(OkReferenceDateTest, EveryTwoDaysFromNextWednesdayGoesBackToTheSaturdayBeforeMonday) {
-  EXPECT_EQ(OkReferenceDate(At(2026, 3, 11, 7, 30), kContinueTable, kRepeatDays, 2, tuesday),
-            Day(2026, 3, 7));
-}
-
-TEST_F(OkReferenceDateTest, AValueThatDoesNotRepeatKeepsItsDate) {
-  const LocalTime wednesday = At(2026, 3, 11, 7, 30);
-  EXPECT_EQ(OkReferenceDate(wednesday, kSpecialTable, kRepeatOnce, 2, tuesday), Day(2026, 3, 11));
-  EXPECT_EQ(OkReferenceDate(wednesday, kSimulationTable, -1, 2, tuesday), Day(2026, 3, 11));
-}
-
-TEST_F(OkReferenceDateTest, AValueBeforeMondayStays) {
-  EXPECT_EQ(OkReferenceDate(At(2026, 3, 2, 9, 0), kContinueTable, kRepeatWeeks, 1, tuesday),
-            Day(2026, 3, 2));
-}
-
-TEST_F(OkReferenceDateTest, MondayAtMidnightItselfIsNotLater) {
-  EXPECT_EQ(OkReferenceDate(At(2026, 3, 9, 0, 0), kContinueTable, kRepeatHours, 5, tuesday),
-            Day(2026, 3, 9));
-}
-
-TEST_F(OkReferenceDateTest, WeeksAndMonthsStepWholeIntervals) {
-  EXPECT_EQ(OkReferenceDate(At(2026, 4, 1, 6, 0), kContinueTable, kRepeatWeeks, 2, tuesday),
-            Day(2026, 3, 4));
-  // 31 May back by months: 30 April, 30 March, 28 February.
-  EXPECT_EQ(OkReferenceDate(At(2026, 5, 31, 6, 0), kContinueTable, kRepeatMonths, 1, tuesday),
-            Day(2026, 2, 28));
-}
-
-TEST_F(OkReferenceDateTest, MinutesStepToTheLastOccurrenceBeforeMonday) {
-  EXPECT_EQ(OkReferenceDate(At(2026, 3, 9, 0, 50), kSimulationTable, kRepeatMinutes, 15, tuesday),
-            Day(2026, 3, 8));
-}
-
-TEST_F(OkReferenceDateTest, WorkdayAndWeekendTablesTakeTheSundayBeforeThisWeek) {
-  for (int table : {kWorkdayTable, kWeekendTable}) {
-    EXPECT_EQ(OkReferenceDate(At(2026, 6, 1, 7, 0), table, kRepeatDays, 3, tuesday),
-              Day(2026, 3, 8));
-  }
-}
-
-TEST_F(OkReferenceDateTest, OnASundayTheWorkdayDateIsTheSundayAWeekBefore) {
-  EXPECT_EQ(OkReferenceDate(At(2026, 3, 1), kWorkdayTable, kRepeatDays, 1, At(2026, 3, 15, 20, 0)),
-            Day(2026, 3, 8));
+  const struct {
+    LocalTime value;
+    int table, unit, count;
+    LocalTime now;
+    local_days stored;
+  } cases[] = {
+      {At(2026, 3, 11, 7, 30), kContinueTable, kRepeatDays, 2, tuesday, Day(2026, 3, 7)},
+      {At(2026, 3, 11, 7, 30), kSpecialTable, kRepeatOnce, 2, tuesday, Day(2026, 3, 11)},
+      {At(2026, 3, 11, 7, 30), kSimulationTable, -1, 2, tuesday, Day(2026, 3, 11)},
+      {At(2026, 3, 2, 9, 0), kContinueTable, kRepeatWeeks, 1, tuesday, Day(2026, 3, 2)},
+      {At(2026, 3, 9, 0, 0), kContinueTable, kRepeatHours, 5, tuesday, Day(2026, 3, 9)},
+      {At(2026, 4, 1, 6, 0), kContinueTable, kRepeatWeeks, 2, tuesday, Day(2026, 3, 4)},
+      // 31 May back by months: 30 April, 30 March, 28 February.
+      {At(2026, 5, 31, 6, 0), kContinueTable, kRepeatMonths, 1, tuesday, Day(2026, 2, 28)},
+      {At(2026, 3, 9, 0, 50), kSimulationTable, kRepeatMinutes, 15, tuesday, Day(2026, 3, 8)},
+      {At(2026, 6, 1, 7, 0), kWorkdayTable, kRepeatDays, 3, tuesday, Day(2026, 3, 8)},
+      {At(2026, 6, 1, 7, 0), kWeekendTable, kRepeatDays, 3, tuesday, Day(2026, 3, 8)},
+      // on a Sunday, the Sunday a week before
+      {At(2026, 3, 1), kWorkdayTable, kRepeatDays, 1, At(2026, 3, 15, 20, 0), Day(2026, 3, 8)},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(OkReferenceDate(c.value, c.table, c.unit, c.count, c.now), c.stored)
+        << "table " << c.table << ", unit " << c.unit << ", count " << c.count;
 }
 
 }  // namespace

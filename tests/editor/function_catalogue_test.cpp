@@ -56,11 +56,6 @@ TEST_F(FunctionCatalogueTest, OutputsBeyondTheModelsCapacityAreNotListed) {
   EXPECT_TRUE(list(1).Entries.empty());
 }
 
-TEST_F(FunctionCatalogueTest, SensorWithoutParameterBytesThreeAndFourListsNothing) {
-  addSensor(0, "Attic", 1, 0, 0);
-  EXPECT_TRUE(list(kSensorListCode).Entries.empty());
-}
-
 TEST_F(FunctionCatalogueTest, SensorWithEitherByteListsItsFunctions) {
   addSensor(0, "Attic", 2, 0, 5);
   addSensor(1, "Garden", 2, 7, 0);
@@ -164,20 +159,6 @@ TEST_F(FunctionCatalogueTest, InterfacesAreListedByModuleType) {
               ElementsAre(52 * 256 + 1, 52 * 256 + 2, 52 * 256 + 3, 52 * 256 + 4, 52 * 256 + 6));
   ASSERT_FALSE(list(51).Entries.empty());
   EXPECT_EQ("I 02 Panel 2" + std::string(43, ' '), list(51).Entries[0].Text);
-}
-
-TEST_F(FunctionCatalogueTest, FillingAddsToWhatTheListHolds) {
-  installation.Flags[0].Name.assign("A");
-  ItemList flags = list(15);
-  FillFunctionList(texts, installation, flags, 15, 2, false, kFullDetail);
-  EXPECT_EQ(2u, flags.Entries.size());
-}
-
-TEST_F(FunctionCatalogueTest, ListCodeZeroAndUnknownCodesAddNothing) {
-  installation.Sensors[0].Name.assign("Named");
-  EXPECT_TRUE(list(0).Entries.empty());
-  EXPECT_TRUE(list(20).Entries.empty());
-  EXPECT_TRUE(list(99).Entries.empty());
 }
 
 TEST_F(FunctionCatalogueTest, TypesMapBackToTheirListCodes) {

@@ -60,7 +60,7 @@ TEST_F(ValueBoxTest, TypedLevelsAreReadByTheFormatOfTheType) {
       {8, "on", 0, "On", -1}, {8, "ON", 0, "On", -1}, {8, "70", 0, "On", 255}, {8, "30", 255, "Off", 0},
       {55, "up", 0, "Up", -1}, {55, "Down", 255, "Down", -1}, {55, "60", 0, "Up", -1},
       {51, "200", 0, "200", -1}, {51, "99999999999999999999", 0, "255", -1}, {51, "-7", 0, "0", -1},
-      {2, "bright", 127, "0 %", 0},
+      {2, "bright", 127, "0 %", 0}, {2, "0", 127, "0 %", 0},
       {1, "", 127, "????", 127}
   };
   for (const auto& c : cases) {
@@ -74,34 +74,6 @@ TEST_F(ValueBoxTest, TypedLevelsAreReadByTheFormatOfTheType) {
   }
   typeLevel(2, "50");
   EXPECT_FALSE(changed);
-}
-
-TEST_F(ValueBoxTest, ButtonSimulationIsLimitedToButtonsOneToEight) {
-  EXPECT_EQ("8", typeLevel(52, "12").Text);
-  EXPECT_TRUE(changed);
-  EXPECT_EQ("1", typeLevel(52, "0").Text);
-  EXPECT_TRUE(changed);
-  EXPECT_EQ("4", typeLevel(52, "4").Text);
-  EXPECT_FALSE(changed);
-}
-
-TEST_F(ValueBoxTest, BuzzerKeepsItsNumberWithinAByte) {
-  EXPECT_EQ("200", typeLevel(51, "200").Text);
-  EXPECT_EQ("255", typeLevel(51, "99999999999999999999").Text);
-  EXPECT_EQ("0", typeLevel(51, "-7").Text);
-}
-
-TEST_F(ValueBoxTest, UnreadableTextCountsAsZero) {
-  EXPECT_EQ("0 %", typeLevel(2, "bright", 127).Text);
-  EXPECT_EQ(0, typeLevel(2, "bright", 127).raw());
-}
-
-TEST_F(ValueBoxTest, EmptyTextKeepsTheLevelButAppliesTheLimits) {
-  ValueBox high = typeLevel(52, "", 255);
-  EXPECT_EQ("8", high.Text);
-  EXPECT_EQ(8, high.raw());
-  EXPECT_EQ("1", typeLevel(52, "  ", 0).Text);
-  EXPECT_TRUE(changed);
 }
 
 TEST_F(ValueBoxTest, RepeatCountIsLimitedAndEmptyKeepsTheCount) {
@@ -179,13 +151,6 @@ TEST_F(ValueBoxTest, StepsFollowTheFormatOfTheTypeWithinTheLimits) {
       EXPECT_EQ(c.stored, box.raw());
     }
   }
-}
-
-TEST_F(ValueBoxTest, RepeatCountStepsByOneWithinOneToHundred) {
-  EXPECT_EQ("6", stepCount(5, true).Text);
-  EXPECT_EQ("4", stepCount(5, false).Text);
-  EXPECT_EQ("1", stepCount(1, false).Text);
-  EXPECT_EQ("100", stepCount(100, true).Text);
 }
 
 TEST_F(ValueBoxTest, StepUsesWhatWasTypedAndReturnsTheNormalisation) {

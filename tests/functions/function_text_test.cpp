@@ -74,12 +74,6 @@ TEST_F(FunctionTextTest, NamesFromTheTextTables) {
   EXPECT_EQ("", text(53, 2, kNameOnly));
 }
 
-TEST_F(FunctionTextTest, ConditionsLoseLeadingSpacesToo) {
-  installation.Conditions[4].Name.assign("   Dark outside");
-  EXPECT_EQ("Dark outside", text(60, 4, kNameOnly));
-  EXPECT_EQ("CON  04 Dark outside", text(60, 4, kCodeNumberAndName));
-}
-
 TEST_F(FunctionTextTest, NumbersBeyondTheTableHaveNoName) {
   installation.TimedFunctions[69].Name.assign("Last");
   EXPECT_EQ("Last", text(5, 69, kNameOnly));
@@ -106,18 +100,6 @@ TEST_F(FunctionTextTest, TouchPanelKeepsTheWholeName) {
   EXPECT_EQ("I 05 XT4 " + name, TouchPanelText(texts, installation, 5, kCodeNumberAndName, false));
   EXPECT_EQ("XT4\t" + name, TouchPanelText(texts, installation, 5, kCodeAndName, true));
   EXPECT_EQ(" " + name, TouchPanelText(texts, installation, 5, kNameOnly, false));
-}
-
-TEST_F(FunctionTextTest, TouchPanelBeyondTheTableHasNoName) {
-  EXPECT_EQ("I 100 ", TouchPanelText(texts, installation, 100, kNumberAndName, false));
-  EXPECT_EQ("I -01  ", TouchPanelText(texts, installation, -1, kCodeNumberAndName, false));
-}
-
-TEST_F(FunctionTextTest, DescriptionsFollowTheTextTablesLanguage) {
-  Texts dutch;
-  dutch.LanguageOffset = 10000;
-  dutch.FillTextTables();
-  EXPECT_EQ("Geen", FunctionText(dutch, installation, 0, 0, kNameOnly, false));
 }
 
 }  // namespace

@@ -19,11 +19,6 @@ TEST_F(ValueTextTest, RelayLevelsReadOnOffAndUncoupled) {
   EXPECT_EQ("????", level(2, 1));
 }
 
-TEST_F(ValueTextTest, RelayAtRawOneReadsOnButItsBoxShowsQuestionMarks) {
-  EXPECT_EQ("On", level(1, 1));
-  EXPECT_EQ("????", LevelBoxText(texts, 1, 1));
-}
-
 TEST_F(ValueTextTest, DimmerLevelsReadInPercent) {
   EXPECT_EQ("50 %", level(127, 2));
   EXPECT_EQ("100 %", level(255, 2));
@@ -52,13 +47,6 @@ TEST_F(ValueTextTest, SecondsAndNumbers) {
   EXPECT_EQ("30 Sec", ValueText(texts, kSecondsFormat, 30, 5));
   EXPECT_EQ("30 Sec", ValueText(texts, kSecondsFormat, 30, 0));
   EXPECT_EQ("12", ValueText(texts, kNumberFormat, 12, 0));
-}
-
-TEST_F(ValueTextTest, LevelTextsFollowTheActiveLanguage) {
-  Texts dutch;
-  dutch.LanguageOffset = 10000;
-  EXPECT_EQ(dutch.LoadText(402), ValueText(dutch, kLevelFormat, 255, 1));
-  EXPECT_NE(level(255, 1), ValueText(dutch, kLevelFormat, 255, 1));
 }
 
 TEST(NumericPart, TakesTheLeadingNumberOfATypedText) {

@@ -1,21 +1,22 @@
-// An installation in which every field that the memory image carries holds
-// a value of its own, for one model: what round trips and layout tests
-// build from.
+// Installations for the image tests: a reset one, what a decode starts from,
+// and a busy one, whose every stored field holds a value of its own.
 #pragma once
 
 #include <cstdint>
 
 #include "installation/installation.h"
+#include "tests/installation/patterned_installation.h"
 
 namespace ordalis::testing {
 
-// Tables reset, then every carried entry of every table filled with values
-// that differ from entry to entry (16-bit values include negative ones).
-// Output modules alternate relay (111) and dimmer (131) modules so that
-// dimmer outputs are connected. Every name is set.
-Installation busyInstallation(uint8_t model);
+inline Installation resetInstallation(uint8_t model) {
+  Installation installation;
+  installation.CentralModel = model;
+  installation.Capacities = capacitiesOf(model);
+  ResetInstallation(installation, 19200, 0);
+  return installation;
+}
 
-// A fresh, reset installation of the same model: what a decode starts from.
-Installation resetInstallation(uint8_t model);
+inline Installation busyInstallation(uint8_t model) { return test::patternedInstallation(model); }
 
 }  // namespace ordalis::testing

@@ -49,13 +49,6 @@ uint8_t levelAfterRoundTrip(const ClockLine& line) {
   return back[0].Level;
 }
 
-TEST(ClockSectionLayout, IsThirteenBytesPerLinePlusTwelve) {
-  EXPECT_EQ(1312, clockSectionLayout(100).length());
-  EXPECT_EQ(662, clockSectionLayout(50).length());
-  EXPECT_EQ(7 * 50 + 3, clockSectionLayout(50).repeatUnit(3));
-  EXPECT_EQ(13 * 50 + 5, clockSectionLayout(50).timeSetting());
-}
-
 TEST(ClockSection, WritesEachFieldOfALineInItsPart) {
   ClockLineArray table{};
   table[3] = usedLine(kWeekendTable, 5, 12, 40);
@@ -99,14 +92,6 @@ TEST(ClockSectionLevels, ADimmerLevelOutsideThePercentTableIsSentAsZero) {
   EXPECT_EQ(3, LevelFromByte(2, 200)) << "105 per cent and more is uncoupled";
 }
 
-TEST(ClockLinking, EmptyTablesHaveNoFirstLineAndNoLineIsLinked) {
-  ClockLineArray table{};
-  for (auto& line : table) line.NextLine = line.FirstLine = 17;
-  LinkClockTables(table, 100);
-  for (int t = 0; t < kClockTableCount; ++t) EXPECT_EQ(kEndOfList, table[t].FirstLine);
-  for (const auto& line : table) EXPECT_EQ(kNotLinked, line.NextLine);
-}
-
 TEST(ClockLinking, LinesJoinTheirTablesListInIndexOrder) {
   ClockLineArray table{};
   table[2] = usedLine(kWorkdayTable, 1, 1, 255);
@@ -139,25 +124,6 @@ TEST(ClockLinking, LinesBeyondTheCapacityAreNeitherLinkedNorSent) {
   EXPECT_EQ(33, table[60].NextLine);
   EXPECT_EQ(662, image.block(kClockSection)->Build.Count);
   EXPECT_EQ(0, image.block(kClockSection)->Build.Data[662]);
-}
-
-TEST(ClockTimeSetting, GivesTheMomentWithSundayAsDayOne) {
-  EXPECT_EQ((std::array<uint8_t, 7>{14, 5, 6, 12, 33, 26, 1}),
-            TimeSettingBytes(makeLocalTime(2026, 12, 6, 14, 5, 33)));
-  EXPECT_EQ((std::array<uint8_t, 7>{0, 0, 1, 1, 0, 0, 7}),
-            TimeSettingBytes(makeLocalTime(2000, 1, 1)));
-  EXPECT_EQ(2, TimeSettingBytes(makeLocalTime(2026, 12, 7))[6]) << "Monday";
-}
-
-TEST(ClockTimeSetting, IsWrittenOnlyWhenAskedFor) {
-  ClockLineArray table{};
-  MemoryImage image;
-  BuildClockSection(image, table, 100, std::nullopt);
-  const ImageArea& build = image.block(kClockSection)->Build;
-  for (int k = 1305; k < 1312; ++k) EXPECT_EQ(0, build.Data[k]);
-  BuildClockSection(image, table, 100, makeLocalTime(2029, 3, 14, 23, 59, 1));
-  const std::array<uint8_t, 7> expected{23, 59, 14, 3, 1, 29, 4};
-  for (int k = 0; k < 7; ++k) EXPECT_EQ(expected[k], build.Data[1305 + k]);
 }
 
 TEST(ClockSectionDecoding, RestoresEveryLineBelowTheCapacityAndKeepsTheRest) {

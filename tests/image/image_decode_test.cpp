@@ -48,17 +48,6 @@ TEST(ImageDecode, NamesTheTransparentFunctionsInUseAndLeavesTheOthersBlank) {
   EXPECT_EQ("Transparant 4", nameOf(decoded(image, kVordane, 10000).TransparentFunctions[4].Name));
 }
 
-TEST(ImageDecode, NamesInterfacesAndModulesByTheirType) {
-  MemoryImage image;
-  image.block(kInterfacesSection)->Receive.Data[3 * 35] = 8;
-  image.block(kOutputModuleSection)->Receive.Data[2 * 2] = 131;
-  const Installation installation = decoded(image, kVordane);
-  EXPECT_EQ("Interface 3", nameOf(installation.Interfaces[3].Name));
-  EXPECT_TRUE(installation.Interfaces[2].Name.isBlank());
-  EXPECT_EQ("Interface 2", nameOf(installation.OutputModules[2].Name));
-  EXPECT_TRUE(installation.OutputModules[0].Name.isBlank());
-}
-
 TEST(ImageDecode, SplitsTheFanByteIntoItsTwoFields) {
   MemoryImage image;
   ImageArea& receive = image.block(kFanSection)->Receive;
@@ -114,36 +103,6 @@ TEST(ImageDecode, AGeneralMoodIsInUseWhenItDiffersFromTheUncoupledPattern) {
   EXPECT_TRUE(in.GeneralMoods[19].Name.isBlank()) << "the trimmed tail of the last mood";
 }
 
-TEST(ImageDecode, ReadsInterfaceRecordsOfThirtyFiveBytesFromWhatArrived) {
-  MemoryImage image;
-  ImageArea& receive = image.block(kInterfacesSection)->Receive;
-  const std::array<uint8_t, 7> head{8, 21, 22, 1, 2, 3, 4};
-  std::copy(head.begin(), head.end(), receive.Data.begin());
-  receive.Data[99 * 35] = 6;  // beyond the section length, still read
-  const Installation in = decoded(image, kVordane);
-  EXPECT_EQ(8, in.Interfaces[0].ModuleType);
-  EXPECT_EQ((std::array<uint8_t, 2>{21, 22}), in.Interfaces[0].Parameters);
-  EXPECT_EQ(1, in.Interfaces[0].Buttons[0].FirstType);
-  EXPECT_EQ(4, in.Interfaces[0].Buttons[0].SecondNumber);
-  EXPECT_EQ(6, in.Interfaces[99].ModuleType);
-  EXPECT_EQ("Interface 99", nameOf(in.Interfaces[99].Name));
-}
-
-TEST(ImageDecode, FindsDimmerOutputsThroughTheDecodedModules) {
-  MemoryImage image;
-  ImageArea& modules = image.block(kOutputModuleSection)->Receive;
-  modules.Data[0] = 140;  // a D-to-R dimmer module at address 1: outputs 9 to 16
-  modules.Data[1] = 1;
-  ImageArea& dimmers = image.block(kDimmerOutputsSection)->Receive;
-  dimmers.Data[0] = 55;   // output 1: no module, nowhere to go
-  dimmers.Data[9] = 66;   // output 10
-  const Installation in = decoded(image, kPelvan);
-  EXPECT_EQ(66, in.OutputModules[0].Outputs[1].Parameter);
-  for (const OutputModule& module : in.OutputModules) {
-    for (const ModuleOutput& output : module.Outputs) EXPECT_NE(55, output.Parameter);
-  }
-}
-
 TEST(ImageDecode, RestoresSensorNamesAndMessageLinesAsSent) {
   Installation source = resetInstallation(kVordane);
   source.Sensors[0].Name.assign("   Hall");
@@ -162,17 +121,6 @@ TEST(ImageDecode, RestoresSensorNamesAndMessageLinesAsSent) {
   EXPECT_EQ(source.Messages[9].Line1, in.Messages[9].Line1);
   EXPECT_EQ(source.Messages[9].Line2, in.Messages[9].Line2);
   EXPECT_TRUE(in.Messages[9].Name.isBlank());
-}
-
-TEST(ImageDecode, AnAllZeroImageLeavesTheResetTablesAsTheyWere) {
-  MemoryImage image;
-  Installation in = decoded(image, kDramel);
-  const Installation reset = resetInstallation(kDramel);
-  EXPECT_TRUE(in.Sensors[0].Name.isBlank()) << "a sensor that never arrived has no name";
-  EXPECT_TRUE(in.Messages[0].Line1.isBlank());
-  EXPECT_TRUE(in.Interfaces[0].Name.isBlank());
-  EXPECT_EQ(reset.Modem.InitString, in.Modem.InitString);
-  EXPECT_EQ(0, in.Settings.Workdays[0]) << "the workday flags are what arrived";
 }
 
 // Rebuilding the decoded tables gives back every byte that was sent: every
@@ -197,35 +145,6 @@ TEST(ImageRoundTrip, RestoresEveryCarriedFieldForEveryModel) {
     }
     EXPECT_EQ(sent.ImageTotal, again.ImageTotal);
   }
-}
-
-TEST(ImageRoundTrip, RestoresTypedFieldsAndNamesWhatIsInUse) {
-  const Installation source = busyInstallation(kVordane);
-  MemoryImage sent;
-  BuildMemoryImage(sent, source);
-  receiveWhatWasSent(sent);
-  const Installation back = decoded(sent, kVordane);
-  EXPECT_EQ(source.TimedFunctions[0].Value, back.TimedFunctions[0].Value);
-  EXPECT_LT(back.TimedFunctions[0].Value, 0);
-  EXPECT_EQ(source.FanFunctions[7].ExtraParameter, back.FanFunctions[7].ExtraParameter);
-  EXPECT_EQ(source.TimedLocalMoods[9].Entries[9].Value, back.TimedLocalMoods[9].Entries[9].Value);
-  EXPECT_EQ(source.GeneralMoods[19].Relays, back.GeneralMoods[19].Relays);
-  EXPECT_EQ(source.GeneralMoods[19].Dimmers, back.GeneralMoods[19].Dimmers);
-  EXPECT_EQ(source.Conditions[29].Parameters, back.Conditions[29].Parameters);
-  EXPECT_EQ(source.Settings.OptionsCToI, back.Settings.OptionsCToI);
-  EXPECT_EQ(source.Extra[3], back.Extra[3]);
-  EXPECT_NE(0, source.OutputModules[35].Outputs[7].Parameter);
-  EXPECT_EQ(0, back.OutputModules[35].Outputs[7].Parameter)
-      << "dimmer module 35 covers outputs 137 to 144: beyond the model's 120, not carried";
-  EXPECT_EQ(source.OutputModules[1].Outputs[3].Parameter, back.OutputModules[1].Outputs[3].Parameter);
-  EXPECT_EQ(0, back.OutputModules[0].Outputs[3].Parameter) << "relay outputs carry no byte";
-  EXPECT_EQ(source.Interfaces[96].Buttons[7].SecondNumber, back.Interfaces[96].Buttons[7].SecondNumber);
-  EXPECT_EQ(0, back.Interfaces[98].ModuleType) << "past the section length: never sent";
-  EXPECT_EQ("Motor 39", nameOf(back.MotorFunctions[39].Name));
-  EXPECT_EQ("Local mood 99", nameOf(back.LocalMoods[99].Name));
-  EXPECT_EQ("General mood 0", nameOf(back.GeneralMoods[0].Name));
-  EXPECT_TRUE(back.TimedLocalMoods[0].Name.isBlank());
-  EXPECT_TRUE(back.AudioZones[0].Name.isBlank());
 }
 
 }  // namespace

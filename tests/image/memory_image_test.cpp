@@ -17,21 +17,6 @@ TEST(MemoryImage, HasTwentyOneZeroBlocksAndRefusesOtherNumbers) {
   EXPECT_EQ(0, image.block(20)->Receive.Data[10000]);
 }
 
-TEST(MemoryImage, CreatingItAnewZeroesEveryAreaAndResetsTheTotals) {
-  MemoryImage image;
-  image.block(7)->Build.Data[10000] = 9;
-  image.block(7)->Send.Count = 4;
-  image.block(0)->Receive.Data[0] = 1;
-  image.LastBlockNumber = 1;
-  image.ImageTotal = 99;
-  CreateMemoryImage(image);
-  EXPECT_EQ(0, image.block(7)->Build.Data[10000]);
-  EXPECT_EQ(0, image.block(7)->Send.Count);
-  EXPECT_EQ(0, image.block(0)->Receive.Data[0]);
-  EXPECT_EQ(20, image.LastBlockNumber);
-  EXPECT_EQ(0, image.ImageTotal);
-}
-
 TEST(MemoryImage, ClearingReceiveAreasKeepsBuildAndSendAreas) {
   MemoryImage image;
   image.block(3)->Receive.Data[5] = 1;
@@ -65,16 +50,6 @@ TEST(FinishBlock, IgnoresBytesAtOrBeyondTheLength) {
   FinishBlock(image, 0);
   EXPECT_EQ(4, image.block(0)->Send.Count);
   EXPECT_EQ(0, image.block(0)->Send.Data[10]);
-}
-
-TEST(FinishBlock, AnAllZeroOrEmptySectionSendsNothing) {
-  MemoryImage image;
-  image.block(4)->Build.Count = 60;
-  image.block(5)->Send.Count = 3;  // left from an earlier finish
-  FinishBlock(image, 4);
-  FinishBlock(image, 5);
-  EXPECT_EQ(0, image.block(4)->Send.Count);
-  EXPECT_EQ(0, image.block(5)->Send.Count);
 }
 
 TEST(FinishBlock, AFullAreaIsSentWholeAndABadNumberIsIgnored) {

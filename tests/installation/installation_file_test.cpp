@@ -78,34 +78,6 @@ TEST_F(InstallationFile, Version60HasTheLengthOfItsLayoutAndReadsCleanlyForEvery
   }
 }
 
-TEST_F(InstallationFile, FieldsSitAtTheirOffsets) {
-  Installation installation;
-  installation.Units[1].Name.assign("Hall");
-  installation.Units[1].Kind = 'L';
-  installation.Units[1].Value = 0x1234;
-  installation.Interfaces[0].Buttons[1].FirstNumber = 77;
-  installation.Settings.Workdays = {1, 1, 1, 1, 0, 0, 1};
-  installation.Settings.LanguageOffset = 20000;
-  const std::vector<uint8_t> file = BuildInstallationFile(installation);
-  const std::size_t unit1 = 5 + 54;
-  EXPECT_EQ(file[unit1], 'H');
-  EXPECT_EQ(file[unit1 + 50], 'L');
-  EXPECT_EQ(file[unit1 + 52], 0x34);
-  EXPECT_EQ(file[unit1 + 53], 0x12);
-  const std::size_t interface0 = 5 + 251 * 54;
-  EXPECT_EQ(file[interface0 + 53 + 68 + 1], 77);
-  const std::size_t settings = 5 + 251 * 54 + 99 * 597 + 32 * 52 + 25 * 52 + 70 * 56 + 40 * 58 + 10 * 58 +
-                               40 * 54 + 100 * 81 + 10 * 112 + 20 * 366 + 32 * 56;
-  EXPECT_EQ(file[settings], 0x00);  // 19200 = 0x4B00, little-endian
-  EXPECT_EQ(file[settings + 1], 0x4B);
-  EXPECT_EQ(file[settings + 304], 0x20);  // 20000 = 0x4E20
-  EXPECT_EQ(file[settings + 305], 0x4E);
-  EXPECT_EQ(std::vector<uint8_t>(file.begin() + settings + 310, file.begin() + settings + 317),
-            (std::vector<uint8_t>{1, 1, 1, 1, 0, 0, 1}));
-  EXPECT_EQ(file[settings + 338 + 2], 255);  // option byte L
-  EXPECT_EQ(std::string(file.begin() + settings + 348 + 2, file.begin() + settings + 348 + 6), "ATZ0");
-}
-
 TEST_F(InstallationFile, AChangedLastByteFailsTheEndMarkerButKeepsWhatWasRead) {
   std::vector<uint8_t> file = BuildInstallationFile(test::patternedInstallation(kVordane));
   file.back() = 'X';
@@ -114,13 +86,6 @@ TEST_F(InstallationFile, AChangedLastByteFailsTheEndMarkerButKeepsWhatWasRead) {
   EXPECT_TRUE(state.clock.InstallationPath.empty());
   file.back() = 'Z';
   EXPECT_EQ(tablesAsFile(), file);
-}
-
-TEST_F(InstallationFile, BytesAfterTheEndMarkerAreNotLookedAt) {
-  std::vector<uint8_t> file = BuildInstallationFile(test::patternedInstallation(kKestron));
-  file.insert(file.end(), {1, 2, 3});
-  EXPECT_EQ(read(file), InstallationFileOutcome::Loaded);
-  EXPECT_TRUE(prompts.shown.empty());
 }
 
 TEST_F(InstallationFile, AnotherMagicOrVersionNineIsRefusedWithTheTablesReset) {
@@ -173,15 +138,6 @@ TEST_F(InstallationFile, VersionsOlderThanFortyAreRefusedWithTheirDigitModel) {
   }
 }
 
-TEST_F(InstallationFile, AModelByteAboveFourIsReadAsPelvan) {
-  std::vector<uint8_t> file = BuildInstallationFile(test::patternedInstallation(kPelvan));
-  file[4] = 9;
-  EXPECT_EQ(read(file), InstallationFileOutcome::Loaded);
-  EXPECT_EQ(state.installation.CentralModel, kPelvan);
-  file[4] = kPelvan;
-  EXPECT_EQ(tablesAsFile(), file);
-}
-
 TEST_F(InstallationFile, TheFilesLanguageBecomesActiveAndAnInvalidOneEnglish) {
   const struct {
     int16_t stored, active;
@@ -196,40 +152,7 @@ TEST_F(InstallationFile, TheFilesLanguageBecomesActiveAndAnInvalidOneEnglish) {
   }
 }
 
-TEST_F(InstallationFile, MessagesAreInTheLanguageActiveBeforeTheFileSwitchesIt) {
-  state.texts.LanguageOffset = 10000;
-  Installation installation = test::patternedInstallation(kVordane);
-  installation.Settings.LanguageOffset = 0;
-  std::vector<uint8_t> file = BuildInstallationFile(installation);
-  file.pop_back();
-  read(file);
-  Texts dutch;
-  dutch.LanguageOffset = 10000;
-  expectOnlyMessage(dutch.LoadText(904));
-  EXPECT_NE(dutch.LoadText(904), kNoVantrelFile);
-  EXPECT_EQ(state.texts.LanguageOffset, 0);
-}
-
-TEST_F(InstallationFile, PelvanFilesGetTheirBuiltInUnitsOverTheLoadedTables) {
-  Installation installation = test::patternedInstallation(kPelvan);
-  installation.Interfaces[2] = Interface{};
-  read(BuildInstallationFile(installation));
-  EXPECT_EQ(state.installation.Interfaces[2].ModuleType, 18);
-  EXPECT_EQ(state.installation.Interfaces[2].Name.withoutTrailingSpaces(), state.texts.LoadText(268));
-  EXPECT_EQ(state.installation.Interfaces[3].Name, installation.Interfaces[3].Name);
-}
-
 class Version40File : public InstallationFile {};
-
-TEST_F(Version40File, HasNoModemRecordAndFixedSensorCounts) {
-  const std::array<int, 5> sensors = {32, 16, 2, 10, 10};
-  for (uint8_t model = 0; model < kCentralModelCount; ++model) {
-    const ModelCapacities& c = capacitiesOf(model);
-    const std::size_t expected =
-        expectedVersion60Size(model) - 152 - c.MaxSensors * 56 + sensors[model] * 56 - 256 * 50 + 8 * 50;
-    EXPECT_EQ(BuildInstallationFile(test::patternedInstallation(model, 40), 40).size(), expected);
-  }
-}
 
 TEST_F(Version40File, ReadsItsTablesAndKeepsTheModemDefaults) {
   for (uint8_t model = 0; model < kCentralModelCount; ++model) {
@@ -243,21 +166,14 @@ TEST_F(Version40File, ReadsItsTablesAndKeepsTheModemDefaults) {
   }
 }
 
-TEST_F(Version40File, KestronSensorsBeyondSixteenStayBlank) {
-  Installation installation = test::patternedInstallation(kKestron, 40);
-  read(BuildInstallationFile(installation, 40));
-  EXPECT_FALSE(state.installation.Sensors[15].Name.isBlank());
-  EXPECT_TRUE(state.installation.Sensors[16].Name.isBlank());
-}
-
 TEST_F(Version40File, SecondFunctionTypeSeventeenBecomesMotor) {
   Installation installation = test::patternedInstallation(kVordane, 40);
   installation.Interfaces[98].Buttons[7].SecondType = 0xC0 | 17;
-  installation.Interfaces[4].Buttons[0].SecondType = 17;
+  installation.Interfaces[0].Buttons[0].SecondType = 17;
   installation.Interfaces[4].Buttons[1].FirstType = 17;  // only the second function is converted
   read(BuildInstallationFile(installation, 40));
   EXPECT_EQ(state.installation.Interfaces[98].Buttons[7].SecondType, 0xC0 | 6);
-  EXPECT_EQ(state.installation.Interfaces[4].Buttons[0].SecondType, 6);
+  EXPECT_EQ(state.installation.Interfaces[0].Buttons[0].SecondType, 6);
   EXPECT_EQ(state.installation.Interfaces[4].Buttons[1].FirstType, 17);
 }
 
@@ -274,15 +190,6 @@ TEST_F(Version40File, TheEightTextsNameTheSecurityZonesOfTheButtons) {
   EXPECT_EQ(state.installation.SecurityZoneNames[3].withoutTrailingSpaces(), "Zone text 5");
   EXPECT_TRUE(state.installation.SecurityZoneNames[0].isBlank());
   EXPECT_TRUE(state.installation.SecurityZoneNames[4].isBlank());
-}
-
-TEST_F(Version40File, ModemSettingsOfAnEarlierFileAreReset) {
-  Installation installation = test::patternedInstallation(kVordane);
-  installation.Modem.InitString.assign("AT&F");
-  read(BuildInstallationFile(installation));
-  EXPECT_EQ(state.installation.Modem.InitString.withoutTrailingSpaces(), "AT&F");
-  read(BuildInstallationFile(test::patternedInstallation(kVordane, 40), 40));
-  EXPECT_EQ(state.installation.Modem.InitString.withoutTrailingSpaces(), "ATZ0");
 }
 
 class InstallationFileOnDisk : public InstallationFile {

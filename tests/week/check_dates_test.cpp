@@ -61,19 +61,6 @@ TEST(CheckDates, WorkdayAndWeekendLinesMoveToTheSundayBeforeTheCurrentWeek) {
   }
 }
 
-TEST(CheckDates, OnceLinesRepeatsByZeroAndFreeLinesStayAsTheyAre) {
-  EXPECT_EQ((Date{2026, 1, 5}), Normalised({.year = 2026, .month = 1, .day = 5}));
-  EXPECT_EQ((Date{2026, 1, 5}), Normalised({.year = 2026, .month = 1, .day = 5, .unit = kRepeatDays, .count = 0}));
-  EXPECT_EQ((Date{2026, 1, 5}), Normalised({.year = 2026, .month = 1, .day = 5, .unit = 9, .count = 1}));
-  EXPECT_EQ((Date{2026, 1, 5}), Normalised({.year = 2026, .month = 1, .day = 5, .table = kWorkdayTable,
-                                            .functionHigh = 0}));
-}
-
-TEST(CheckDates, LinesAlreadyAtOrBeforeMondayKeepTheirDate) {
-  EXPECT_EQ((Date{2025, 3, 10}), Normalised({.year = 2025, .month = 3, .day = 10, .unit = kRepeatDays, .count = 1}));
-  EXPECT_EQ((Date{2024, 6, 1}), Normalised({.year = 2024, .month = 6, .day = 1, .unit = kRepeatWeeks, .count = 1}));
-}
-
 TEST(CheckDates, MinuteRepeatsStepBackToMondayButKeepTheirTime) {
   ClockLineArray lines{};
   lines[3] = MakeLine({.year = 2025, .month = 3, .day = 12, .hour = 10, .unit = kRepeatMinutes, .count = 15});

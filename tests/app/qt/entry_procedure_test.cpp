@@ -82,50 +82,6 @@ class EntryProcedureTest : public QObject {
     QCOMPARE(start.state.installation.Settings.Workdays[0], uint8_t{1});
   }
 
-  void aMissingInstallationIsAskedForAndTheSecondMessageComesOnce() {
-    Start start("");
-    test::writeText(start.settingsPath(), settingsNaming(start.folder.path("gone.nbt")));
-    start.prompts.fileNames = {start.demoPath()};
-    auto window = start.run(&FrmSelectClkAct::CmdCancel);
-    QVERIFY(window);
-    const std::vector<std::string> texts = start.prompts.texts();
-    QCOMPARE(std::count(texts.begin(), texts.end(), kFirstMessage), 1);
-    QCOMPARE(std::count(texts.begin(), texts.end(), kSecondMessage), 1);
-    QCOMPARE(texts.back(), kSecondMessage);
-    QCOMPARE(start.state.clock.InstallationPath, start.demoPath());
-    QVERIFY(start.startDialogShown);
-  }
-
-  void cancellingTheInstallationQuestionEndsWithoutWritingSettings() {
-    const std::string settings = "; shared with Vantrel\n[Global]\nLanguage=0\n";
-    Start start(settings);
-    start.prompts.answers = {Answer::Cancel};
-    QVERIFY(!start.run(&FrmSelectClkAct::CmdCancel));
-    QVERIFY(!start.startDialogShown);
-    QCOMPARE(start.prompts.texts(), std::vector<std::string>{kFirstMessage});
-    QCOMPARE(test::readText(start.settingsPath()), settings);
-  }
-
-  void cancellingTheStartDialogLeavesAnEmptyTableNamedAfterTheInstallation() {
-    Start start("");
-    test::writeText(start.settingsPath(), settingsNaming(start.demoPath()));
-    auto window = start.run(&FrmSelectClkAct::CmdCancel);
-    QVERIFY(window);
-    QCOMPARE(start.state.clock.ClockFileName, std::string("demo.clk"));
-    QVERIFY(!start.state.clock.ClocksChanged);
-    for (const ClockLine& line : start.state.clock.ClockTable) QVERIFY(!line.inUse());
-    QVERIFY(window->close());
-    QVERIFY(start.prompts.shown.empty());
-  }
-
-  void cancellingTheStartDialogKeepsWhatStartUpMade() {
-    Start start("");
-    test::writeText(start.settingsPath(), settingsNaming(start.demoPath()));
-    start.lineBeforeStartDialog = true;
-    auto window = start.run(&FrmSelectClkAct::CmdCancel);
-    QVERIFY(start.state.clock.ClockTable[5].inUse());
-  }
-
   void theStartDialogsEmptyTableButtonRunsTheNewTableCommand() {
     Start start("");
     test::writeText(start.settingsPath(), settingsNaming(start.demoPath()));

@@ -18,38 +18,6 @@ class StartDialogsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void theLanguageDialogOffersTheSevenLanguagesInOrder() {
-    FrmTaal dialog;
-    const QStringList expected = {"English", "Nederlands", "Français", "Deutsch",
-                                  "Spaans",  "Italiaans",  "Português"};
-    for (int i = 0; i < kLanguageCount; ++i) QCOMPARE(dialog.CmdTaal(i)->text(), expected[i]);
-    QCOMPARE(dialog.windowTitle(), QString("HALVERON Domotic System"));
-  }
-
-  void choosingDeutschGivesOffset30000() {
-    FrmTaal dialog;
-    QTimer::singleShot(0, &dialog, [&] { dialog.CmdTaal(3)->click(); });
-    dialog.exec();
-    QCOMPARE(dialog.chosenOffset(), 30000);
-  }
-
-  void closingTheLanguageDialogLeavesTheLanguageAsItWas() {
-    int32_t setting = 10000, offset = 10000;
-    QTimer::singleShot(0, [] {
-      for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<FrmTaal*>(widget)) dialog->reject();
-    });
-    QVERIFY(!FrmTaal::ChooseLanguage(setting, offset));
-    QCOMPARE(setting, 10000);
-    QCOMPARE(offset, 10000);
-  }
-
-  void theSplashShowsVersionAndPlatform() {
-    FrmStart splash;
-    QCOMPARE(FrmStart::VersionText(1, 0, 7), QString("Version 1.0/7"));
-    QVERIFY(splash.lblVersion()->text().startsWith("Version "));
-    QVERIFY(!splash.lblPlatform()->text().isEmpty());
-  }
 
   void eachStartButtonHidesTheDialogRunsItsCommandAndCloses_data() {
     QTest::addColumn<QString>("button");
@@ -80,34 +48,6 @@ class StartDialogsTest : public QObject {
     QVERIFY(!dialog.isVisible());
   }
 
-  void theStartDialogsCaptionsComeFromTheTextTable() {
-    FrmSelectClkAct dialog({});
-    Texts texts;
-    ApplyFormTexts(&dialog, formTexts(texts, "FrmSelectClkAct"));
-    QCOMPARE(dialog.cmdOpenF()->text(), QString("Read Clocks from file"));
-    QCOMPARE(dialog.CmdLoad()->text(), QString("Get Clocks from memory of KVB-central"));
-    QCOMPARE(dialog.CmdNew()->text(), QString("Start with empty table"));
-    QCOMPARE(dialog.CmdCancel()->text(), QString("Cancel"));
-  }
-
-  void captionsFindControlArrayMembersByTheirIndex() {
-    QWidget form;
-    form.setObjectName("FrmTest");
-    auto* first = new QLabel(&form);
-    first->setObjectName("LblPart");
-    first->setProperty("Index", 0);
-    auto* second = new QLabel(&form);
-    second->setObjectName("LblPart");
-    second->setProperty("Index", 1);
-    auto* action = new QAction(&form);
-    action->setObjectName("mmuThing");
-    ApplyFormTexts(&form, {{"FrmTest", "A form"}, {"LblPart(1)", "second"}, {"mmuThing", "R&&D"},
-                           {"Missing", "nothing"}});
-    QCOMPARE(form.windowTitle(), QString("A form"));
-    QCOMPARE(first->text(), QString());
-    QCOMPARE(second->text(), QString("second"));
-    QCOMPARE(action->text(), QString("R&&D"));
-  }
 };
 
 QTEST_MAIN(StartDialogsTest)

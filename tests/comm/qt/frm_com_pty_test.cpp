@@ -91,22 +91,6 @@ class FrmComPtyTest : public QObject {
     QCOMPARE(m_dialog->cmdSendOK->text(), QString::fromStdString(m_state.texts.LoadText(38)));  // "Retry"
   }
 
-  void testsALineOnLineThroughTheSimulatedCentral() {
-    SystemClock clock;
-    const std::string port = m_port.toStdString();
-    Halveron hvOcx(std::make_unique<QtSerialLink>(), clock, [port](int) { return port; });
-    QSignalSpy errMsg(&hvOcx, &Halveron::ErrMsg);
-    QSignalSpy relay(&hvOcx, &Halveron::Relay);
-    QCOMPARE(hvOcx.InitComm(2, 115200), 0);
-    QCOMPARE(hvOcx.SetRelay(5, 1), 0);
-    QTRY_COMPARE(errMsg.count(), 1);
-    QCOMPARE(errMsg[0][1].toString(), QString("All OK"));
-    QCOMPARE(hvOcx.GetRelayState(5), 0);
-    QTRY_COMPARE(relay.count(), 1);
-    QCOMPARE(relay[0], (QVariantList{5, 1}));
-    hvOcx.EndComm();
-  }
-
  private:
   static void startSimulator(QProcess& simulator, const QString& port, QStringList faults) {
     simulator.start(kSimulator, QStringList{"--link", port, "--baud", "115200"} + faults);

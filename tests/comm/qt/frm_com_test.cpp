@@ -124,74 +124,6 @@ class FrmComTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void loadingSelectsTheStoredPortAndTheInstallationsBaudRate() {
-    Stage stage;
-    FrmCom& dialog = stage.open("T");
-    QCOMPARE(dialog.cboPort->count(), 8);
-    QCOMPARE(dialog.cboPort->currentText(), QString("COM3"));
-    QCOMPARE(dialog.cboBaudrate->currentText(), QString("9600"));
-    QCOMPARE(dialog.CmdRcv->text(), QString("Ophalen"));
-    QCOMPARE(dialog.windowTitle(), QString("Communication"));
-    QCOMPARE(dialog.TxttelNr->text(), QString("0123 456"));
-    QVERIFY(dialog.ChkTimeSet->isVisible());
-  }
-
-  void aPortSettingOfNineLeavesNoSelection() {
-    Stage stage;
-    stage.state.settings.ComPort = 9;
-    QCOMPARE(stage.open("T").cboPort->currentIndex(), -1);
-  }
-
-  void choosingAPortOrBaudRateTakesEffectAtOnce() {
-    Stage stage;
-    FrmCom& dialog = stage.open("T");
-    dialog.cboPort->setCurrentIndex(4);
-    emit dialog.cboPort->activated(4);
-    dialog.cboBaudrate->setCurrentIndex(3);
-    emit dialog.cboBaudrate->activated(3);
-    QCOMPARE(stage.state.settings.ComPort, int16_t(5));
-    QCOMPARE(stage.state.settings.BaudRate, 19200);
-    QCOMPARE(stage.state.installation.Settings.BaudRate, 19200);
-  }
-
-  void theModemTypeDecidesTheInitialisationString() {
-    Stage stage;
-    stage.state.installation.Modem.InUse = 1;
-    FrmCom& dialog = stage.open("T");
-    QCOMPARE(dialog.TxtInitString->text(), QString("AT&F%C0"));
-    QVERIFY(!dialog.TxtInitString->isEnabled());
-    dialog.CboModem->setCurrentIndex(1);
-    emit dialog.CboModem->activated(1);
-    QCOMPARE(dialog.TxtInitString->text(), QString("ATZ0"));
-    QVERIFY(!dialog.TxtInitString->isEnabled());
-    dialog.CboModem->setCurrentIndex(2);
-    emit dialog.CboModem->activated(2);
-    QCOMPARE(dialog.TxtInitString->text(), QString("AT&F1"));
-    QVERIFY(dialog.TxtInitString->isEnabled());
-  }
-
-  void clearingTheModemBoxDisablesTheModemFields() {
-    Stage stage;
-    stage.state.installation.Modem.InUse = 1;
-    FrmCom& dialog = stage.open("T");
-    QVERIFY(dialog.CboModem->isEnabled());
-    QTest::mouseClick(dialog.ChkModem, Qt::LeftButton);
-    for (QWidget* control : std::initializer_list<QWidget*>{dialog.CboModem, dialog.TxttelNr, dialog.ChkCallBack,
-                                                            dialog.TxtInitString})
-      QVERIFY(!control->isEnabled());
-  }
-
-  void clearingCallBackEmptiesTheNumber() {
-    Stage stage;
-    stage.state.installation.Modem.InUse = 1;
-    stage.state.installation.Modem.Callback.assign("0123");
-    FrmCom& dialog = stage.open("T");
-    QVERIFY(dialog.ChkCallBack->isChecked());
-    QCOMPARE(dialog.TxtCallBack->text(), QString("0123"));
-    QTest::mouseClick(dialog.ChkCallBack, Qt::LeftButton);
-    QVERIFY(dialog.TxtCallBack->text().isEmpty());
-    QVERIFY(!dialog.TxtCallBack->isEnabled());
-  }
 
   void sendingSucceedsWithProgressReachingAHundred() {
     Stage stage;
@@ -208,35 +140,6 @@ class FrmComTest : public QObject {
     QCOMPARE(stage.pc.portName(), std::string("/dev/ttyS2"));
     QCOMPARE(dialog.cmdSendOK->text(), QString("OK"));
     QVERIFY(dialog.isVisible());
-  }
-
-  void aFaultGivesTheMessageAfterThreeRetriesAndRetryOnTheButton() {
-    Stage stage;
-    stage.central.faults.noEcho = true;
-    FrmCom& dialog = stage.open("T");
-    QTest::mouseClick(dialog.cmdSendOK, Qt::LeftButton);
-    QTRY_VERIFY(stage.finishedTransfer());
-    QCOMPARE(stage.central.connects(), 4);
-    QCOMPARE(stage.prompts.texts(), std::vector<std::string>{"Communication problem:\nNo table"});
-    QCOMPARE(stage.prompts.shown[0].title, std::string("HALVERON Domotic systems"));
-    QCOMPARE(stage.prompts.beeps, 4 + 5);
-    QCOMPARE(dialog.cmdSendOK->text(), QString("Retry"));
-    QVERIFY(dialog.cmdSendOK->isDefault());
-    QCOMPARE(dialog.PanProgress->value(), 0);
-  }
-
-  void receivingReplacesTheClockTableWithTheCentrals() {
-    Stage stage;
-    stage.state.clock.ClockTable[2] = lineOn(8, 9);
-    stage.open("T");
-    QTest::mouseClick(stage.dialog->cmdSendOK, Qt::LeftButton);
-    QTRY_VERIFY(stage.finishedTransfer());
-    stage.state.clock.ClockTable[2] = ClockLine{};
-    FrmCom& dialog = stage.open("R");
-    QTest::mouseClick(dialog.cmdSendOK, Qt::LeftButton);
-    QTRY_VERIFY(stage.finishedTransfer());
-    QCOMPARE(stage.state.clock.ClockTable[2].FunctionLow, uint8_t(9));
-    QVERIFY(stage.prompts.shown.empty());
   }
 
   void cancelDuringATransferEndsItWithNoMessageAndTheDialogOpen() {
@@ -271,55 +174,6 @@ class FrmComTest : public QObject {
     QVERIFY(dialog.close());
   }
 
-  void cancelWithoutATransferClosesTheDialog() {
-    Stage stage;
-    FrmCom& dialog = stage.open("T");
-    QTest::mouseClick(dialog.cmdSendCancel, Qt::LeftButton);
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-  }
-
-  void programModemSendsTheCallBackCommandsAndSaysOk() {
-    Stage stage;
-    stage.state.installation.Modem.InUse = 1;
-    stage.state.installation.Modem.Callback.assign("0123");
-    FrmCom& dialog = stage.open("T");
-    QTest::mouseClick(dialog.CmdPrgModem, Qt::LeftButton);
-    QTRY_VERIFY(stage.finishedTransfer());
-    QCOMPARE(stage.prompts.texts(), std::vector<std::string>{"OK"});
-    QVERIFY(!stage.central.modemLines().empty());
-    QCOMPARE(stage.central.modemLines().front(), std::string("AT*P0:QUARVENT:0123"));
-  }
-
-  void ophalenReceivesTheWholeInstallationAndUnloadsTheDialog() {
-    Stage stage;
-    Installation source = stage.state.installation;
-    source.Settings.Workdays = {1, 1, 1, 1, 0, 0, 1};
-    MemoryImage image;
-    BuildMemoryImage(image, source);
-    for (int n = 0; n < kImageBlockCount; ++n) {
-      const ImageArea& area = image.block(n)->Send;
-      stage.central.memory[n].assign(area.Data.begin(), area.Data.begin() + area.Count);
-    }
-    FrmCom& dialog = stage.open("R");
-    QTest::mouseClick(dialog.CmdRcv, Qt::LeftButton);
-    QCOMPARE(dialog.lblProgress->text(), QString("Progress: Creating tabels"));
-    QTRY_VERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(stage.state.installation.Settings.Workdays, source.Settings.Workdays);
-    QCOMPARE(stage.state.installation.Flags[3].Name.withoutTrailingSpaces(), std::string("Flags 3"));
-  }
-
-  void aFailedOphalenLeavesTheDialogOpenWithReceiveAsDefault() {
-    Stage stage;
-    stage.central.faults.noAnswer = true;
-    FrmCom& dialog = stage.open("R");
-    QTest::mouseClick(dialog.CmdRcv, Qt::LeftButton);
-    QTRY_VERIFY(stage.finishedTransfer());
-    QVERIFY(dialog.isVisible());
-    QVERIFY(dialog.CmdRcv->isDefault());
-    QCOMPARE(stage.prompts.shown.size(), size_t(1));
-  }
 };
 
 QTEST_MAIN(FrmComTest)

@@ -63,54 +63,6 @@ class HalveronTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void keepsItsFixedSizeWhenResized() {
-    Stage stage;
-    stage.hvOcx->resize(300, 200);
-    QCOMPARE(stage.hvOcx->size(), Halveron::kFixedSize);
-  }
-
-  void raisesTheCentralsAnswerAsASignal() {
-    Stage stage;
-    QSignalSpy errMsg(stage.hvOcx.get(), &Halveron::ErrMsg);
-    QCOMPARE(stage.hvOcx->InitComm(2, 19200), 0);
-    QCOMPARE(stage.hvOcx->SetRelay(5, 1), 0);
-    stage.letAnswerArrive();
-    QCOMPARE(errMsg.count(), 1);
-    QCOMPARE(errMsg[0][0].toInt(), 0);
-    QCOMPARE(errMsg[0][1].toString(), QString("All OK"));
-  }
-
-  void raisesReportsWithTheirConvertedValues() {
-    Stage stage;
-    stage.far.setReceiver({});  // the test plays the central
-    QSignalSpy dimmer(stage.hvOcx.get(), &Halveron::Dimmer);
-    QSignalSpy temperature(stage.hvOcx.get(), &Halveron::Temperature);
-    QSignalSpy key(stage.hvOcx.get(), &Halveron::TpKey);
-    stage.hvOcx->InitComm(2, 19200);
-    stage.far.write(EncodeFrame(std::vector<uint8_t>{8, 2, 6, 127}));
-    stage.far.write(EncodeFrame(std::vector<uint8_t>{6, 1, 3, 100}));
-    stage.far.write(EncodeFrame(std::vector<uint8_t>{4, 9, 8, 7}));
-    stage.letAnswerArrive();
-    QCOMPARE(dimmer.count(), 1);
-    QCOMPARE(dimmer[0][1].toInt(), 50);
-    QCOMPARE(temperature.count(), 1);
-    QCOMPARE(temperature[0][1].toDouble(), 10.0);
-    QCOMPARE(key[0], (QVariantList{9, 8, 7}));
-  }
-
-  void readsAnswersOnItsOwnWhileThePortIsOpen() {
-    Stage stage;
-    QSignalSpy errMsg(stage.hvOcx.get(), &Halveron::ErrMsg);
-    stage.hvOcx->InitComm(2, 19200);
-    stage.hvOcx->SetRelay(5, 1);
-    stage.clock.advanceTo(stage.clock.monotonic() + 50ms);
-    QTRY_COMPARE(errMsg.count(), 1);
-  }
-
-  void namesTheProgramAndItsVersion() {
-    Stage stage;
-    QVERIFY(stage.hvOcx->GetVersion().contains(" version "));
-  }
 
   void testOnLineSendsTheSelectedLineAndShowsTheAnswer() {
     Stage stage;
@@ -126,45 +78,6 @@ class HalveronTest : public QObject {
     QCOMPARE(stage.prompts.beeps, 0);
   }
 
-  void testOnLineWithoutAnAnswerSaysSoAndClosesThePort() {
-    Stage stage;
-    stage.central.faults.noAnswer = true;
-    stage.selectLine(0, 1, 5, 255);
-    stage.test->setAnswerTime(1ms);
-    QSignalSpy finished(stage.test.operator->(), &OnLineTest::finished);
-    stage.test->CmdTest_Click();
-    QVERIFY(finished.wait());
-    QCOMPARE(stage.statusLines, QStringList{"Test On-Line: No answer"});
-    QVERIFY(!stage.pc->isOpen());
-  }
-
-  void testOnLineBeepsWhenThePortDoesNotOpen() {
-    Stage stage;
-    stage.pc->setRefuseOpen(true);
-    stage.selectLine(0, 1, 5, 255);
-    stage.test->CmdTest_Click();
-    QCOMPARE(stage.prompts.beeps, 1);
-    QVERIFY(stage.pc->written().empty());
-    QVERIFY(!stage.test->waitingForAnswer());
-  }
-
-  void testOnLineBeepsForAPortWithoutDevice() {
-    Stage stage;
-    stage.state.settings.ComPort = 7;
-    stage.selectLine(0, 1, 5, 255);
-    stage.test->CmdTest_Click();
-    QCOMPARE(stage.prompts.beeps, 1);
-    QCOMPARE(stage.pc->openCount(), 0);
-  }
-
-  void testOnLineWithoutASelectedLineSendsNothing() {
-    Stage stage;
-    stage.test->CmdTest_Click();
-    QCOMPARE(stage.pc->openCount(), 1);
-    QVERIFY(stage.pc->written().empty());
-    QVERIFY(!stage.pc->isOpen());
-    QCOMPARE(stage.prompts.beeps, 0);
-  }
 };
 
 QTEST_MAIN(HalveronTest)

@@ -33,41 +33,6 @@ class KlokControlTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void theControlOfLine99DrawsItsTablesColour() {
-    KlokControl control;
-    control.setClkIndex(99);
-    control.setLook(QColor(255, 0, 0), 1, false);
-    const QImage image = rendered(control);
-    QCOMPARE(QColor(image.pixel(5, 22)), QColor(255, 0, 0));
-    QCOMPARE(control.line(), 99);
-  }
-
-  void theMarkerTipStandsAtFiveTwentyFive() {
-    KlokControl control;
-    control.setClkIndex(3);
-    control.setLook(QColor(0, 0, 255), 1, false);
-    const QImage image = rendered(control);
-    QVERIFY(qAlpha(image.pixel(5, 24)) != 0);
-    QCOMPARE(qAlpha(image.pixel(1, 21)), 0);
-    QCOMPARE(qAlpha(image.pixel(9, 21)), 0);
-  }
-
-  void aFreePoolControlPaintsNothingAndNoCount() {
-    KlokControl control;
-    control.setClkIndex(-1);
-    control.setClkCount(3);
-    control.setLook(QColor(255, 0, 0), 1, true);
-    QVERIFY(!anyPaintIn(rendered(control), control.rect()));
-    QCOMPARE(control.line(), -1);
-  }
-
-  void anOccurrenceControlDrawsItsLine() {
-    KlokControl control;
-    control.setClkIndex(-2 - 7);
-    QCOMPARE(control.line(), 7);
-    control.setLook(QColor(0, 255, 0), 1, false);
-    QCOMPARE(QColor(rendered(control).pixel(5, 22)), QColor(0, 255, 0));
-  }
 
   void theCountIsPrintedOnlyAboveOne_data() {
     QTest::addColumn<int>("count");
@@ -85,55 +50,6 @@ class KlokControlTest : public QObject {
     control.setClkCount(count);
     control.setLook(Qt::black, 1, false);
     QCOMPARE(anyPaintIn(rendered(control), kCountArea), printed);
-  }
-
-  void theSelectedLineGetsTheUpwardMarker() {
-    KlokControl control;
-    control.setClkIndex(0);
-    control.setLook(QColor(255, 255, 0), 1, false);
-    QCOMPARE(qAlpha(rendered(control).pixel(5, 28)), 0);
-    control.setLook(QColor(255, 255, 0), 1, true);
-    QCOMPARE(QColor(rendered(control).pixel(5, 28)), QColor(255, 255, 0));
-  }
-
-  void thePictureStandsInVlagAboveTheMarkers() {
-    KlokControl control;
-    control.setClkIndex(0);
-    control.setLook(Qt::black, 0, false);
-    const QRect vlag(0, KlokControl::kPictureTop, 12, 12);
-    QVERIFY(!anyPaintIn(rendered(control), vlag));
-    control.setLook(Qt::black, 8, false);
-    QVERIFY(anyPaintIn(rendered(control), vlag));
-  }
-
-  void everyFunctionPictureIsSharpAtOneAndTwoTimes() {
-    for (int k = 1; k <= ordalis::kFunctionPictureCount; ++k) {
-      for (qreal ratio : {1.0, 2.0}) {
-        const QPixmap picture = ordalis::FunctionPicture(k, ratio);
-        QVERIFY2(!picture.isNull(), qPrintable(QString("picture %1").arg(k)));
-        QCOMPARE(picture.size(), QSize(12, 12) * ratio);
-        QCOMPARE(picture.deviceIndependentSize(), QSizeF(12, 12));
-      }
-    }
-    QVERIFY(ordalis::FunctionPicture(0).isNull());
-    QVERIFY(ordalis::FunctionPicture(10).isNull());
-    QVERIFY(ordalis::FunctionPicture(7).toImage() != ordalis::FunctionPicture(8).toImage());
-    QVERIFY(ordalis::DayIcon(true).toImage() != ordalis::DayIcon(false).toImage());
-  }
-
-  void settingAPropertyReportsTheChange() {
-    KlokControl control;
-    QSignalSpy changed(&control, &KlokControl::propertyChanged);
-    control.setClkIndex(5);
-    control.setClkCount(2);
-    control.setBackStyle(1);
-    control.setBorderStyle(1);
-    control.setEnabledProperty(false);
-    QCOMPARE(changed.count(), 5);
-    control.setClkCount(2);
-    QCOMPARE(changed.count(), 5);
-    QCOMPARE(control.property("ClkIndex").toInt(), 5);
-    QCOMPARE(control.property("Enabled").toBool(), false);
   }
 
   void mouseEventsArriveInClockAreaCoordinates() {

@@ -58,40 +58,6 @@ class MainWindowRenderTest : public QObject {
     QVERIFY(QColor(m_image.pixel(markerPoint(*m_window, 4, 9, 0))) != QColor(0, 0, 255));
   }
 
-  void aSimulationLineIsGreenAndASpecialLineYellow() {
-    QCOMPARE(QColor(m_image.pixel(markerPoint(*m_window, 2, 20, 15))), QColor(0, 255, 0));
-    QCOMPARE(QColor(m_image.pixel(markerPoint(*m_window, 6, 3, 0))), QColor(255, 255, 0));
-  }
-
-  void twoLinesOnOneSpotPrintTheirCountBelowTheMarkers() {
-    // The garden path and the terrace light both go on at 19:30.
-    const QPoint below = areaPoint(*m_window, week::TimeX(19, 30) - 5, week::ControlTop(0) + 32);
-    bool printed = false;
-    for (int dy = 0; dy < 12 && !printed; ++dy)
-      for (int dx = 0; dx < 8 && !printed; ++dx)
-        printed = qGray(m_image.pixel(below + QPoint(dx, dy))) < 80;
-    QVERIFY(printed);
-  }
-
-  void theLegendShowsTheNineFunctionPictures() {
-    const QImage on = FunctionPicture(1).toImage();
-    const QPoint bulb(6, 4);  // inside the lamp of the "on" picture
-    const QPoint legendOn = m_window->centralWidget()->pos() + QPoint(90 - 80, KlokkenBody::kLegendIconTop);
-    QCOMPARE(QColor(m_image.pixel(legendOn + bulb)), QColor(on.pixel(bulb)));
-    const QImage frost = FunctionPicture(9).toImage();
-    const QPoint stem(5, 6);  // the snowflake's upright
-    const QPoint legendFrost =
-        m_window->centralWidget()->pos() + QPoint(90 * 9 - 80, KlokkenBody::kLegendIconTop);
-    QCOMPARE(QColor(m_image.pixel(legendFrost + stem)), QColor(frost.pixel(stem)));
-  }
-
-  void theDayIconsFollowTheWorkdayFlags() {
-    const QPoint workday = areaPoint(*m_window, 8, week::ControlTop(0) + 4);
-    const QPoint weekend = areaPoint(*m_window, 8, week::ControlTop(6) + 4);
-    QCOMPARE(QColor(m_image.pixel(workday)), QColor(DayIcon(true).toImage().pixel(8, 4)));
-    QCOMPARE(QColor(m_image.pixel(weekend)), QColor(DayIcon(false).toImage().pixel(8, 4)));
-  }
-
  private:
   ProgramState m_state;
   FixedClock m_clock{kToday};
