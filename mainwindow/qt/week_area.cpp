@@ -1,6 +1,7 @@
 // Painting of the day rows and the placement of the clock-line controls.
 #include "mainwindow/qt/week_area.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -37,6 +38,7 @@ MouseButton modelButton(Qt::MouseButton button) {
 WeekArea::WeekArea(WeekViewModel& model, QWidget* parent) : QWidget(parent), m_model(model) {
   setObjectName("Pic");
   setFixedSize(kWidth, kHeight);
+  m_model.SetDragDistance(QApplication::startDragDistance());
   createControls();
 }
 
