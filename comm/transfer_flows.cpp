@@ -77,6 +77,13 @@ TransferOutcome RunSendButton(TransferParts state, CommSession& session, const T
   return outcome;
 }
 
+bool ConfirmWholeImageReceive(const Texts& texts, Prompts& prompts) {
+  constexpr int kNamesWillBeNumberedText = 1103;
+  const Message question{texts.LoadText(kNamesWillBeNumberedText), kProgramTitle, MessageButtons::YesCancel,
+                         MessageIcon::Question, Answer::Cancel};
+  return prompts.ask(question) == Answer::Yes;
+}
+
 TransferOutcome ReceiveWholeImage(TransferParts state, CommSession& session, const TransferTarget& target,
                                   TransferUser user) {
   MemoryImage& image = state.image;

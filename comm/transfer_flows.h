@@ -27,6 +27,11 @@ enum class SendAction { Transmit, Receive };  // the dialog's Action "T" / "R"
 TransferOutcome RunSendButton(TransferParts state, CommSession& session, const TransferChoices& choices,
                               TransferUser user, SendAction action);
 
+// Before the whole-image receive replaces the installation: asks whether
+// the current installation's names may give way to numbered names, with Yes
+// and Cancel. Returns true on Yes.
+bool ConfirmWholeImageReceive(const Texts& texts, Prompts& prompts);
+
 // The whole-image receive: every section from the central unit; after
 // success the installation tables are rebuilt from them (ResetInstallation,
 // DecodeMemoryImage) and the flags named "Flags 0", "Flags 1", ...; after a

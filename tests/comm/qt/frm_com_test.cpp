@@ -302,6 +302,7 @@ class FrmComTest : public QObject {
       stage.central.memory[n].assign(area.Data.begin(), area.Data.begin() + area.Count);
     }
     FrmCom& dialog = stage.open("R");
+    stage.prompts.answers = {Answer::Yes};  // the names may be replaced
     QTest::mouseClick(dialog.CmdRcv, Qt::LeftButton);
     QCOMPARE(dialog.lblProgress->text(), QString("Progress: Creating tabels"));
     QTRY_VERIFY(!dialog.isVisible());
@@ -314,11 +315,12 @@ class FrmComTest : public QObject {
     Stage stage;
     stage.central.faults.noAnswer = true;
     FrmCom& dialog = stage.open("R");
+    stage.prompts.answers = {Answer::Yes};
     QTest::mouseClick(dialog.CmdRcv, Qt::LeftButton);
     QTRY_VERIFY(stage.finishedTransfer());
     QVERIFY(dialog.isVisible());
     QVERIFY(dialog.CmdRcv->isDefault());
-    QCOMPARE(stage.prompts.shown.size(), size_t(1));
+    QCOMPARE(stage.prompts.shown.size(), size_t(2));  // the question, then the failure
   }
 };
 
