@@ -1,7 +1,6 @@
-// The file commands as a new user meets them: nothing stays selected when
-// the table is replaced, nothing is written where the user did not choose,
-// every file error names its file, and no file dialog sits under the
-// hourglass.
+// The file commands as a new user meets them: nothing stays selected when the
+// table is replaced, no file is written where the user did not choose, file
+// errors name their file, and no file dialog sits under the hourglass.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,7 +15,7 @@
 namespace ordalis {
 namespace {
 
-// Remembers whether the hourglass was on while a file dialog was open.
+// Counts the file dialogs that opened while the hourglass was on.
 class WatchingPrompts : public test::ScriptedPrompts {
  public:
   int dialogsUnderHourglass = 0;
@@ -40,20 +39,15 @@ class TrustCommands : public ::testing::Test {
   TrustCommands() {
     std::filesystem::create_directory(dir.path("installs"));
     state.clock.InstallationPath = dir.path("installs/house.nbt");
-    SelectUsedLine();
   }
-  void SelectUsedLine() {
-    state.clock.ClockTable[4].FunctionHigh = 1;
-    state.clock.SelectedClockLine = 5;
-  }
+  // A clock file whose trailer is missing: the read reports it but keeps the lines.
   std::string ClockFileWithLines() {
     ClockFileContent content;
     content.lines[4].FunctionHigh = 3;
-    const std::string path = dir.path("other.clk");
     std::vector<uint8_t> bytes = EncodeClockFile(content);
-    bytes.pop_back();  // no trailer: the read reports it but keeps the lines
-    test::writeBytes(path, bytes);
-    return path;
+    bytes.pop_back();
+    test::writeBytes(dir.path("other.clk"), bytes);
+    return dir.path("other.clk");
   }
 };
 
@@ -64,22 +58,20 @@ TEST_F(TrustCommands, CommandsThatReplaceTheTableLeaveNoLineSelected) {
       {"installation file", [&] { ReadInstallationFromPath(state, prompts); }},
   };
   for (const auto& [name, run] : commands) {
-    SelectUsedLine();
+    state.clock.ClockTable[4].FunctionHigh = 1;
+    state.clock.SelectedClockLine = 5;
     run();
     EXPECT_EQ(state.clock.SelectedClockLine, 0) << name;
   }
 }
 
 TEST_F(TrustCommands, TheFirstSaveOfANameFromTheInstallationAsksBesideTheInstallationFile) {
-  const std::string workingFolderFile = std::filesystem::current_path() / "house.clk";
-  ASSERT_FALSE(std::filesystem::exists(workingFolderFile));
   mmuFileNew_Click(context);
-  state.clock.ClocksChanged = true;
   prompts.fileNames = {dir.path("chosen.clk")};
   mmuFileSave_Click(context);
   ASSERT_EQ(prompts.saveDialogs.size(), 1u);
   EXPECT_EQ(prompts.saveDialogs[0].initialName, dir.path("installs/house.clk"));
-  EXPECT_FALSE(std::filesystem::exists(workingFolderFile));
+  EXPECT_FALSE(std::filesystem::exists("house.clk"));
   EXPECT_TRUE(std::filesystem::exists(dir.path("chosen.clk")));
   mmuFileSave_Click(context);  // the chosen name is the user's: no second question
   EXPECT_EQ(prompts.saveDialogs.size(), 1u);
