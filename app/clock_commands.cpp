@@ -35,8 +35,17 @@ class BusyCursor {
   Prompts& m_prompts;
 };
 
-void showFileError(Prompts& prompts, const std::string& error) {
-  prompts.tell(error, kErrorTitle, MessageIcon::Critical);
+void showFileError(Prompts& prompts, const std::string& path, const std::string& error) {
+  prompts.tell(FileErrorMessage(path, error), kErrorTitle, MessageIcon::Critical);
+}
+
+// Where Save as starts: a name made from the installation file's name is
+// offered in the installation file's folder.
+std::string saveAsStartName(const ClockState& clock) {
+  if (!clock.ClockFileNameDerived) return clock.ClockFileName;
+  const size_t separator = clock.InstallationPath.find_last_of("\\/");
+  if (separator == std::string::npos) return clock.ClockFileName;
+  return clock.InstallationPath.substr(0, separator + 1) + clock.ClockFileName;
 }
 
 bool confirmConversion(ClockCommandContext& context) {
@@ -92,14 +101,14 @@ bool WriteClockFile(ClockCommandContext& context) {
   ClockFileContent content{clock.ClockFileFormat, context.state.installation.CentralModel,
                            clock.ClockTable};
   FileWriteResult written = replaceFileBytes(clock.ClockFileName, EncodeClockFile(content));
-  if (!written.ok) showFileError(context.prompts, written.error);
+  if (!written.ok) showFileError(context.prompts, clock.ClockFileName, written.error);
   return written.ok;
 }
 
 bool ReadClockFile(ClockCommandContext& context, const std::string& path) {
   FileBytes file = readFileBytes(path);
   if (!file.ok) {
-    showFileError(context.prompts, file.error);
+    showFileError(context.prompts, path, file.error);
     return false;
   }
   ClockFileDecoded decoded = DecodeClockFile(file.bytes);
@@ -109,6 +118,7 @@ bool ReadClockFile(ClockCommandContext& context, const std::string& path) {
   }
   ClockState& clock = context.state.clock;
   ClearClockTable(clock.ClockTable);
+  clock.SelectedClockLine = 0;
   if (decoded.hasFormat) clock.ClockFileFormat = decoded.content.format;
   if (decoded.hasModel) ApplyCentralModel(context.state.installation, context.state.texts, decoded.content.model);
   std::copy_n(decoded.content.lines.begin(), decoded.linesRead, clock.ClockTable.begin());
@@ -125,6 +135,11 @@ std::string NewClockFileName(const std::string& installationPath) {
   return name + ".clk";
 }
 
+void NameClockFileAfterInstallation(ClockState& clock) {
+  clock.ClockFileName = NewClockFileName(clock.InstallationPath);
+  clock.ClockFileNameDerived = true;
+}
+
 void mmuFileNew_Click(ClockCommandContext& context) {
   if (SaveChangesFirst(context)) NewClockTable(context);
 }
@@ -132,33 +147,36 @@ void mmuFileNew_Click(ClockCommandContext& context) {
 void NewClockTable(ClockCommandContext& context) {
   ClockState& clock = context.state.clock;
   clock.ClockFileFormat = kCurrentClockFileFormat;
-  clock.ClockFileName = NewClockFileName(clock.InstallationPath);
+  NameClockFileAfterInstallation(clock);
   ClearClockTable(clock.ClockTable);
+  clock.SelectedClockLine = 0;
   recompute(context);
 }
 
 bool mmuFileOpenCLK_Click(ClockCommandContext& context) {
   if (!SaveChangesFirst(context)) return false;
-  BusyCursor busy(context.prompts);
   FileDialog dialog;
   dialog.filter = OpenClockFileFilter();
   dialog.mustExist = true;
   std::optional<std::string> path = context.prompts.openFileName(dialog);
   if (!path || path->empty()) return false;
+  BusyCursor busy(context.prompts);
   if (!ReadClockFile(context, *path)) return false;
   ClockState& clock = context.state.clock;
   clock.ClockFileName = *path;
+  clock.ClockFileNameDerived = false;
   clock.ClocksChanged = false;
   recompute(context);
   return true;
 }
 
 void mmuFileSave_Click(ClockCommandContext& context) {
-  BusyCursor busy(context.prompts);
-  if (context.state.clock.ClockFileName.empty()) {
+  const ClockState& clock = context.state.clock;
+  if (clock.ClockFileName.empty() || clock.ClockFileNameDerived) {
     mmuFileSaveAs_Click(context);
     return;
   }
+  BusyCursor busy(context.prompts);
   if (WriteClockFile(context)) context.state.clock.ClocksChanged = false;
 }
 
@@ -173,12 +191,14 @@ void mmuFileSaveAs_Click(ClockCommandContext& context) {
   ClockState& clock = context.state.clock;
   FileDialog dialog;
   dialog.filter = SaveClockFileFilter(context.state.texts);
-  dialog.initialName = clock.ClockFileName;
+  dialog.initialName = saveAsStartName(clock);
   dialog.confirmOverwrite = true;
   dialog.defaultSuffix = "clk";
   std::optional<std::string> path = context.prompts.saveFileName(dialog);
   if (!path || path->empty()) return;
+  BusyCursor busy(context.prompts);
   clock.ClockFileName = WithClockExtension(*path);
+  clock.ClockFileNameDerived = false;
   if (WriteClockFile(context)) clock.ClocksChanged = false;
 }
 

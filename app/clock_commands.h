@@ -55,7 +55,8 @@ void NewClockTable(ClockCommandContext& context);
 // File > Open...: a clock file chosen by the user. Returns whether a file was
 // read (the table is then the file's).
 bool mmuFileOpenCLK_Click(ClockCommandContext& context);
-// File > Save: writes to ClockFileName (save as when there is none).
+// File > Save: writes to ClockFileName; save as when there is none or when
+// the name was made from the installation file's name.
 void mmuFileSave_Click(ClockCommandContext& context);
 // File > Save as...: writes under a name chosen by the user; a name typed
 // without an extension gets ".clk".
@@ -67,5 +68,8 @@ std::string WithClockExtension(const std::string& path);
 // The installation file's base name with ".clk": the part after the last
 // directory separator and before the last ".", no directory.
 std::string NewClockFileName(const std::string& installationPath);
+// Names the clock file after the installation file (NewClockFileName), as a
+// name that the next save confirms with the user.
+void NameClockFileAfterInstallation(ClockState& clock);
 
 }  // namespace ordalis

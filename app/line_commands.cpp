@@ -3,6 +3,7 @@
 
 #include "clock/clock_table.h"
 #include "clock/line_moment.h"
+#include "clock/selected_line.h"
 
 namespace ordalis {
 
@@ -70,9 +71,9 @@ std::string DeleteQuestion(const std::string& functionName, const std::string& l
 }
 
 bool DeleteSelectedLine(ProgramState& state, Prompts& prompts, const CatalogueTexts& texts) {
-  const int selected = state.clock.SelectedClockLine;
-  if (selected < 1 || selected > kClockTableLines) return false;
-  ClockLine& line = state.clock.ClockTable[static_cast<size_t>(selected - 1)];
+  const std::optional<int> selected = SelectedLineOrSay(state.clock, state.texts, prompts);
+  if (!selected) return false;
+  ClockLine& line = state.clock.ClockTable[static_cast<size_t>(*selected)];
   Message question;
   question.text = DeleteQuestion(FunctionName(texts, line), LevelText(texts, line));
   question.buttons = MessageButtons::YesNo;

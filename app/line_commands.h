@@ -40,8 +40,8 @@ bool FinishNewClockLine(ProgramState& state, int line, bool accepted);
 std::string DeleteQuestion(const std::string& functionName, const std::string& levelText);
 
 // Deletes the selected line after asking (Yes/No, No the default). Returns
-// true when the line was freed; false when none is selected or the user said
-// No. The caller repaints and clears the selection.
+// true when the line was freed; false when none is selected (the user is
+// told to select one) or the user said No. The caller repaints and clears the selection.
 bool DeleteSelectedLine(ProgramState& state, Prompts& prompts, const CatalogueTexts& texts);
 
 // The eight repeat-unit names, padded to 50 characters (main window load).

@@ -15,7 +15,8 @@ inline constexpr const char* kInstallationFileFilter =
 // Reads the file named by state.clock.InstallationPath into the
 // installation tables (see ReadInstallationBytes). No such file: the name is
 // cleared and the tables are untouched, with no message. A file that exists
-// but cannot be read is taken as empty: no installation file.
+// but cannot be read shows the platform's reason under the file's name and
+// clears the name; the tables are untouched.
 InstallationFileOutcome OpenInstallationFile(ProgramState& state, Prompts& prompts);
 
 // Reads the installation file named by InstallationPath. The reader empties

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace ordalis {
@@ -13,6 +14,32 @@ namespace ordalis {
 namespace {
 
 std::string lastError() { return std::strerror(errno); }
+
+// The file that a write to path lands in: a symbolic link is followed to its
+// target (a chain of links to its end), so the link itself stays a link.
+std::filesystem::path writtenFile(const std::filesystem::path& path) {
+  constexpr int kMaxLinks = 40;
+  std::filesystem::path file = path;
+  std::error_code ec;
+  for (int hop = 0; hop < kMaxLinks && std::filesystem::is_symlink(file, ec); ++hop) {
+    const std::filesystem::path target = std::filesystem::read_symlink(file, ec);
+    if (ec) break;
+    file = target.is_absolute() ? target : file.parent_path() / target;
+  }
+  return file;
+}
+
+// An existing file that the user may not write refuses the write with the
+// platform's own reason, as writing it in place would; opening it for update
+// changes nothing in it.
+std::optional<std::string> refusalToWrite(const std::filesystem::path& file) {
+  std::error_code ec;
+  if (!std::filesystem::exists(file, ec)) return std::nullopt;
+  std::FILE* open = std::fopen(file.string().c_str(), "r+b");
+  if (!open) return lastError();
+  std::fclose(open);
+  return std::nullopt;
+}
 
 }  // namespace
 
@@ -36,10 +63,19 @@ FileBytes readFileBytes(const std::string& path, size_t maxBytes) {
   return result;
 }
 
+std::string FileErrorMessage(const std::string& path, const std::string& error) {
+  return path + "\n\r" + error;
+}
+
 std::string temporaryFileFor(const std::string& path) { return path + ".tmp~"; }
 
-FileWriteResult replaceFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+FileWriteResult replaceFileBytes(const std::string& linkOrPath, const std::vector<uint8_t>& bytes) {
   FileWriteResult result;
+  const std::string path = writtenFile(linkOrPath).string();
+  if (std::optional<std::string> refused = refusalToWrite(path)) {
+    result.error = *refused;
+    return result;
+  }
   const std::string temporary = temporaryFileFor(path);
   std::FILE* file = std::fopen(temporary.c_str(), "wb");
   if (!file) {

@@ -28,7 +28,14 @@ FileBytes readFileBytes(const std::string& path, size_t maxBytes = SIZE_MAX);
 // beside the target, which is renamed over the target only after every byte
 // was written and the file closed, so a failed write (no access, disk full)
 // leaves the old file whole. The temporary file is removed on failure.
+// A symbolic link is written through: its target gets the bytes and the link
+// stays. A file the user may not write is refused with the platform's reason
+// and left as it is.
 FileWriteResult replaceFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+
+// A file error as the user sees it: the file's name on the line before the
+// platform's reason.
+std::string FileErrorMessage(const std::string& path, const std::string& error);
 
 // The name of the temporary file that replaceFileBytes writes first.
 std::string temporaryFileFor(const std::string& path);

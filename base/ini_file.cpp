@@ -6,9 +6,15 @@
 #include <cctype>
 #include <limits>
 
+#include "base/ini_encoding.h"
+
 namespace ordalis {
 
 namespace {
+
+// What counts as a blank around names and values: space, tab, vertical tab,
+// form feed and the end-of-file mark ^Z.
+constexpr const char* kBlanks = " \t\v\f\x1a";
 
 bool equalNoCase(const std::string& a, const std::string& b) {
   return a.size() == b.size() &&
@@ -17,23 +23,28 @@ bool equalNoCase(const std::string& a, const std::string& b) {
          });
 }
 
-// The section name of a "[name]" line, or nullopt for any other line.
+// The section name of a "[name]" line (up to its last ']'), or nullopt for
+// any other line; a '[' without a ']' makes no header.
 std::optional<std::string> sectionName(const std::string& content) {
   std::string line = trimBlanks(content);
   if (line.empty() || line.front() != '[') return std::nullopt;
-  size_t close = line.find(']');
-  return trimBlanks(line.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+  size_t close = line.rfind(']');
+  if (close == std::string::npos) return std::nullopt;
+  return trimBlanks(line.substr(1, close - 1));
 }
 
-// The key of a "key=value" line, or nullopt for a line without '='.
+// The key of a "key=value" line; a non-blank line without '=' is a key with
+// an empty value. nullopt for a blank line.
 std::optional<std::string> keyName(const std::string& content) {
-  size_t equals = content.find('=');
-  if (equals == std::string::npos) return std::nullopt;
-  return trimBlanks(content.substr(0, equals));
+  std::string name = trimBlanks(content.substr(0, content.find('=')));
+  if (name.empty() && content.find('=') == std::string::npos) return std::nullopt;
+  return name;
 }
 
 std::string valueOf(const std::string& content) {
-  std::string value = trimBlanks(content.substr(content.find('=') + 1));
+  const size_t equals = content.find('=');
+  if (equals == std::string::npos) return {};
+  std::string value = trimBlanks(content.substr(equals + 1));
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
       value.back() == value.front())
     value = value.substr(1, value.size() - 2);
@@ -43,16 +54,16 @@ std::string valueOf(const std::string& content) {
 }  // namespace
 
 std::string trimBlanks(const std::string& text) {
-  size_t first = text.find_first_not_of(" \t");
+  size_t first = text.find_first_not_of(kBlanks);
   if (first == std::string::npos) return {};
-  size_t last = text.find_last_not_of(" \t");
+  size_t last = text.find_last_not_of(kBlanks);
   return text.substr(first, last - first + 1);
 }
 
 int64_t leadingNumber(const std::string& text) {
   constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
   int64_t number = 0;
-  size_t i = text.find_first_not_of(" \t");
+  size_t i = text.find_first_not_of(kBlanks);
   for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
     int digit = text[i] - '0';
     if (number > (kMax - digit) / 10) return kMax;
@@ -61,20 +72,37 @@ int64_t leadingNumber(const std::string& text) {
   return number;
 }
 
-IniFile IniFile::parse(const std::string& text) {
+namespace {
+
+// The length of the line ending at text[at]: LF, CR LF, CR CR LF or a lone
+// CR; 0 when no line ends there.
+size_t lineEndingAt(const std::string& text, size_t at) {
+  if (text[at] == '\n') return 1;
+  if (text[at] != '\r') return 0;
+  if (text.compare(at, 2, "\r\n") == 0) return 2;
+  if (text.compare(at, 3, "\r\r\n") == 0) return 3;
+  return 1;
+}
+
+}  // namespace
+
+IniFile IniFile::parse(const std::string& bytes) {
   IniFile file;
+  IniText decoded = DecodeIniBytes(bytes);
+  file.m_encoding = decoded.encoding;
+  const std::string& text = decoded.text;
   size_t start = 0;
   while (start < text.size()) {
-    size_t newline = text.find('\n', start);
+    size_t end = text.find_first_of("\r\n", start);
     Line line;
-    if (newline == std::string::npos) {
+    if (end == std::string::npos) {
       line.content = text.substr(start);
       start = text.size();
     } else {
-      bool crlf = newline > start && text[newline - 1] == '\r';
-      line.content = text.substr(start, newline - start - (crlf ? 1 : 0));
-      line.ending = crlf ? "\r\n" : "\n";
-      start = newline + 1;
+      const size_t length = lineEndingAt(text, end);
+      line.content = text.substr(start, end - start);
+      line.ending = text.substr(end, length);
+      start = end + length;
     }
     file.m_lines.push_back(std::move(line));
   }
@@ -84,7 +112,7 @@ IniFile IniFile::parse(const std::string& text) {
 std::string IniFile::text() const {
   std::string out;
   for (const Line& line : m_lines) out += line.content + line.ending;
-  return out;
+  return EncodeIniBytes(out, m_encoding);
 }
 
 std::optional<size_t> IniFile::sectionLine(const std::string& section) const {
@@ -150,9 +178,11 @@ void IniFile::set(const std::string& section, const std::string& key, const std:
     return;
   }
   if (auto line = keyLine(*sectionIndex, key)) {
-    // Keep the key's spelling and the blanks before the value.
+    // Keep the key's spelling and the blanks before the value; a key line
+    // without '=' gets one.
     std::string& content = m_lines[*line].content;
-    size_t valueStart = content.find_first_not_of(" \t", content.find('=') + 1);
+    if (content.find('=') == std::string::npos) content = trimBlanks(content) + "=";
+    size_t valueStart = content.find_first_not_of(kBlanks, content.find('=') + 1);
     content = content.substr(0, std::min(valueStart, content.size())) + value;
     return;
   }

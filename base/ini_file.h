@@ -9,15 +9,18 @@
 #include <string>
 #include <vector>
 
+#include "base/ini_encoding.h"
+
 namespace ordalis {
 
 class IniFile {
  public:
   // An empty file.
   IniFile() = default;
-  // The text of a file, as read from disk.
-  static IniFile parse(const std::string& text);
-  // The text to store.
+  // The bytes of a file, as read from disk. A byte-order mark is skipped;
+  // lines end at LF, CR LF, CR CR LF or a lone CR.
+  static IniFile parse(const std::string& bytes);
+  // The bytes to store, in the file's own form (its byte-order mark kept).
   std::string text() const;
 
   // Like GetPrivateProfileString: the value of key in section (both compared
@@ -39,7 +42,7 @@ class IniFile {
  private:
   struct Line {
     std::string content;  // without the line ending
-    std::string ending;   // "\r\n", "\n" or "" for a last line without one
+    std::string ending;   // "\n", "\r\n", "\r\r\n", "\r", or "" for a last line without one
   };
 
   std::optional<size_t> sectionLine(const std::string& section) const;
@@ -51,6 +54,7 @@ class IniFile {
   void insertLine(size_t at, const std::string& content);
 
   std::vector<Line> m_lines;
+  IniEncoding m_encoding = IniEncoding::Plain;
 };
 
 // Numeric conversion of a profile value: the number its leading digits make
@@ -58,7 +62,8 @@ class IniFile {
 // largest int64 value.
 int64_t leadingNumber(const std::string& text);
 
-// The value with the blanks (spaces and tabs) at both ends removed.
+// The value with the blanks (space, tab, vertical tab, form feed, ^Z) at both
+// ends removed.
 std::string trimBlanks(const std::string& text);
 
 }  // namespace ordalis

@@ -16,7 +16,7 @@ inline constexpr const char* kErrorTitle = "HALVERON Domotic systems";
 inline constexpr const char* kAskToSaveTitle = "HALVERON Domotic system";
 
 enum class MessageIcon { None, Information, Question, Exclamation, Critical };
-enum class MessageButtons { Ok, OkCancel, YesNoCancel, YesNo, RetryCancel, AbortRetryIgnore };
+enum class MessageButtons { Ok, OkCancel, YesNoCancel, YesNo, YesCancel, RetryCancel, AbortRetryIgnore };
 enum class Answer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
 
 struct Message {

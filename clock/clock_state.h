@@ -18,6 +18,9 @@ struct ClockState {
   std::string ClockFileName;         // path of the current clock file; may be relative
   uint8_t ClockFileFormat = 1;       // format byte of the current clock file
   bool ClocksChanged = false;        // changes not yet in the clock file
+  // ClockFileName was made from the installation file's name, not chosen by
+  // the user: the first save asks where the file goes.
+  bool ClockFileNameDerived = false;
   LocalTime WeekStart{};             // Monday 00:00 of the shown week
   std::string InstallationPath;      // installation file in use ("NBTFile")
   int SelectedClockLine = 0;         // 1-based number of the selected line, 0 = none

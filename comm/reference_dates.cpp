@@ -38,6 +38,23 @@ LocalTime lastOccurrence(LocalTime moment, uint8_t unit, int count, LocalTime no
   return moment;
 }
 
+// Whether every step of the line lands on the same time of day. A minute or
+// hour period that does not divide a day shifts the time from day to day, so
+// only a whole moment keeps such a line firing when the week view shows.
+bool keepsTimeOfDay(uint8_t unit, int count) {
+  if (unit == kRepeatMinutes) return (24 * 60) % count == 0;
+  if (unit == kRepeatHours) return 24 % count == 0;
+  return true;
+}
+
+void setLineMoment(ClockLine& line, LocalTime moment) {
+  const auto date = floor<days>(moment);
+  const auto sinceMidnight = duration_cast<minutes>(moment - date).count();
+  SetLineDate(line, date);
+  line.Hour = static_cast<uint8_t>(sinceMidnight / 60);
+  line.Minute = static_cast<uint8_t>(sinceMidnight % 60);
+}
+
 }  // namespace
 
 void BringReferenceDatesUpToDate(ClockLineArray& table, LocalTime now) {
@@ -49,7 +66,11 @@ void BringReferenceDatesUpToDate(ClockLineArray& table, LocalTime now) {
     }
     bool repeats = line.RepeatUnit >= kRepeatMinutes && line.RepeatUnit <= kRepeatWeekendDays;
     if (!repeats || line.RepeatCount == 0) continue;
-    SetLineDate(line, floor<days>(lastOccurrence(LineMoment(line), line.RepeatUnit, line.RepeatCount, now)));
+    const LocalTime last = lastOccurrence(LineMoment(line), line.RepeatUnit, line.RepeatCount, now);
+    if (keepsTimeOfDay(line.RepeatUnit, line.RepeatCount))
+      SetLineDate(line, floor<days>(last));
+    else
+      setLineMoment(line, last);
   }
 }
 

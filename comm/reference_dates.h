@@ -14,7 +14,8 @@ namespace ordalis {
 //    `now` (stepping by whole RepeatCount units; minutes, hours, days, weeks
 //    or calendar months);
 //  - a line that repeats once only, or with RepeatCount 0, keeps its date.
-// Hour and Minute never change.
+// Hour and Minute change only for minute and hour repeats whose period does
+// not divide a day: those lines take the whole moment of their last occurrence.
 void BringReferenceDatesUpToDate(ClockLineArray& table, LocalTime now);
 
 }  // namespace ordalis

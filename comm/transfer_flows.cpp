@@ -107,6 +107,13 @@ TransferOutcome FetchCentralClockTable(TransferParts state, CommSession& session
   return outcome;
 }
 
+bool ConfirmWholeImageReceive(const Texts& texts, Prompts& prompts) {
+  constexpr int kNamesWillBeNumberedText = 1103;
+  const Message question{texts.LoadText(kNamesWillBeNumberedText), kProgramTitle, MessageButtons::YesCancel,
+                         MessageIcon::Question, Answer::Cancel};
+  return prompts.ask(question) == Answer::Yes;
+}
+
 TransferOutcome ReceiveWholeImage(TransferParts state, CommSession& session, const TransferTarget& target,
                                   TransferUser user) {
   MemoryImage& image = state.image;

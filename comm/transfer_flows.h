@@ -35,6 +35,11 @@ TransferOutcome RunSendButton(TransferParts state, CommSession& session, const T
 TransferOutcome FetchCentralClockTable(TransferParts state, CommSession& session, const TransferChoices& choices,
                                        TransferUser user, ClockLineArray& central);
 
+// Before the whole-image receive replaces the installation: asks whether
+// the current installation's names may give way to numbered names, with Yes
+// and Cancel. Returns true on Yes.
+bool ConfirmWholeImageReceive(const Texts& texts, Prompts& prompts);
+
 // The whole-image receive: every section from the central unit; after
 // success the installation tables are rebuilt from them (ResetInstallation,
 // DecodeMemoryImage) and the flags named "Flags 0", "Flags 1", ...; after a

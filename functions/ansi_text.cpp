@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "base/utf8.h"
+
 namespace ordalis {
 
 namespace {
@@ -16,19 +18,6 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-void appendUtf8(std::string& out, char16_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 }  // namespace
 
 std::string AnsiToUtf8(std::string_view ansi) {
@@ -39,9 +28,9 @@ std::string AnsiToUtf8(std::string_view ansi) {
     if (b < 0x80) {
       out += byte;
     } else if (b < 0xA0) {
-      appendUtf8(out, kHighControls[b - 0x80]);
+      AppendUtf8(out, kHighControls[b - 0x80]);
     } else {
-      appendUtf8(out, b);
+      AppendUtf8(out, b);
     }
   }
   return out;

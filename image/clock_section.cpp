@@ -80,6 +80,8 @@ uint8_t LevelByteOf(const ClockLine& line) { return ReceivedLevel(line.FunctionH
 
 uint8_t LevelFromByte(uint8_t functionHigh, uint8_t levelByte) {
   if (functionHigh == kDimmerType) return static_cast<uint8_t>(PercentToLevel(levelByte));
+  // A buzzer's or a button's level is a plain number: 1 is button 1, not "no level".
+  if (functionHigh == kBuzzerType || functionHigh == kButtonType) return levelByte;
   return levelByte == kNoLevelByte ? kNoLevel : levelByte;
 }
 

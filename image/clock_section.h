@@ -58,7 +58,9 @@ void LinkClockTables(ClockLineArray& table, int maxClockLines);
 
 // The level byte sent for a line, and the level a received byte stands for:
 // a dimmer line (FunctionHigh 2) carries its level in per cent; any other
-// line carries its level, except that 255 ("no level") travels as 1.
+// line carries its level, except that 255 ("no level") travels as 1. A
+// received 1 is read back as 255 except for buzzer and button lines, whose
+// level is a plain number.
 uint8_t LevelByteOf(const ClockLine& line);
 uint8_t LevelFromByte(uint8_t functionHigh, uint8_t levelByte);
 

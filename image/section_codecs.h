@@ -27,6 +27,8 @@ class DefaultNames {
 
 // Texts that name decoded entries.
 constexpr int kInterfaceNameText = 201;       // "Interface" (sections 0 and 20)
+constexpr int kRelayOutputNameText = 210;     // "Relays" (outputs of section 20's relay modules)
+constexpr int kDimmerOutputNameText = 211;    // "Dimmers" (outputs of its dimmer modules)
 constexpr int kTransparentNameText = 111;     // "Transparent"
 constexpr int kTimedNameText = 105;           // "Timed function"
 constexpr int kFanNameText = 107;             // "Fan function"

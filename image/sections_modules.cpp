@@ -100,6 +100,20 @@ void BuildOutputModulesSection(ImageArea& build, const Installation& installatio
   }
 }
 
+namespace {
+
+// The outputs of a relay or dimmer module get numbered names ("Relays 17"),
+// so that lines can still be made and read for them: the image names none.
+void nameOutputs(OutputModule& module, const DefaultNames& names) {
+  const int group = moduleGroupOf(module.ModuleType);
+  if (group != kRelayModuleGroup && group != kDimmerModuleGroup) return;
+  const int text = group == kRelayModuleGroup ? kRelayOutputNameText : kDimmerOutputNameText;
+  for (int k = 0; k < kOutputsPerModule; ++k)
+    module.Outputs[k].Name = names(text, module.Address * kOutputsPerModule + k + 1);
+}
+
+}  // namespace
+
 // Modules in use are named like interfaces ("Interface 3"): the central
 // unit's numbering of its modules, the same text for both sections.
 void DecodeOutputModulesSection(const ImageArea& receive, Installation& installation,
@@ -111,6 +125,7 @@ void DecodeOutputModulesSection(const ImageArea& receive, Installation& installa
     module.ModuleType = in.byte(i * kOutputModuleRecord);
     module.Address = in.byte(i * kOutputModuleRecord + 1);
     if (module.ModuleType != 0) module.Name = names(kInterfaceNameText, i);
+    nameOutputs(module, names);
   }
 }
 

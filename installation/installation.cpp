@@ -31,7 +31,7 @@ void resetSettings(InstallationSettings& settings, int32_t baudRate, int32_t lan
 // already holds that unit; its name is given only when the entry's name is
 // blank, so names and buttons from the installation file are kept, and an
 // entry holding some other interface is never overwritten. Switching to a
-// model without built-in units clears the entries that still hold one.
+// model without built-in units clears only the units it placed itself.
 constexpr int kFirstBuiltInEntry = 1;
 constexpr int kBuiltInUnitCount = 5;
 constexpr uint8_t kFirstBuiltInModuleType = 17;  // 17 to 20 inputs, 21 analog inputs
@@ -39,18 +39,28 @@ constexpr int kFirstBuiltInText = 267;           // texts 267 to 271
 
 bool hasBuiltInUnits(uint8_t model) { return model == kPelvan || model == kDramel; }
 
+Interface builtInUnit(const Texts& texts, int k) {
+  Interface unit;
+  unit.ModuleType = static_cast<uint8_t>(kFirstBuiltInModuleType + k);
+  unit.Name.assign(texts.LoadText(kFirstBuiltInText + k));
+  return unit;
+}
+
 void placeBuiltInUnits(Installation& installation, const Texts& texts) {
   const bool present = hasBuiltInUnits(installation.CentralModel);
   for (int k = 0; k < kBuiltInUnitCount; ++k) {
     Interface& entry = installation.Interfaces[kFirstBuiltInEntry + k];
-    const auto moduleType = static_cast<uint8_t>(kFirstBuiltInModuleType + k);
+    bool& placed = installation.BuiltInUnitsPlaced[static_cast<size_t>(k)];
+    const Interface unit = builtInUnit(texts, k);
     if (!present) {
-      if (entry.ModuleType == moduleType) entry = Interface{};
+      if (placed && entry == unit) entry = Interface{};
+      placed = false;
       continue;
     }
-    if (entry.ModuleType != 0 && entry.ModuleType != moduleType) continue;
-    entry.ModuleType = moduleType;
-    if (entry.Name.isBlank()) entry.Name.assign(texts.LoadText(kFirstBuiltInText + k));
+    if (entry.ModuleType != 0 && entry.ModuleType != unit.ModuleType) continue;
+    if (entry.ModuleType == 0) placed = true;
+    entry.ModuleType = unit.ModuleType;
+    if (entry.Name.isBlank()) entry.Name = unit.Name;
   }
 }
 
@@ -96,6 +106,7 @@ void ResetInstallation(Installation& installation, int32_t baudRate, int32_t lan
   blank(installation.Messages);
   blank(installation.Flags);
   blank(installation.SecurityZoneNames);
+  installation.BuiltInUnitsPlaced.fill(false);
   resetSettings(installation.Settings, baudRate, languageOffset);
   installation.Modem = ModemSettings{};
   installation.Extra = kExtraOptionsReset;

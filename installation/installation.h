@@ -66,6 +66,9 @@ struct Installation {
   InstallationSettings Settings;
   ModemSettings Modem;
   ExtraOptions Extra = kExtraOptionsReset;
+  // Which of interfaces 1 to 5 the model switch filled with a built-in unit
+  // itself (the entry was empty); only those are taken out again.
+  std::array<bool, 5> BuiltInUnitsPlaced{};
 };
 
 // Empties every table (names blank, numbers 0, general moods 3 for every
@@ -79,6 +82,9 @@ void ResetInstallation(Installation& installation, int32_t baudRate, int32_t lan
 // places the model's built-in units in interfaces 1 to 5 (names from texts 267
 // to 271 in the active language), and clears every audio zone and sensor that
 // no interface button refers to. Output modules are never created or changed.
+// A model without built-in units takes out only the units that a switch
+// placed and that are still as placed: interfaces from a file or an image
+// stay, with their buttons.
 void ApplyCentralModel(Installation& installation, const Texts& texts, uint8_t model);
 
 }  // namespace ordalis

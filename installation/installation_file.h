@@ -20,6 +20,7 @@ namespace ordalis {
 enum class InstallationFileOutcome {
   Loaded,                 // read whole, end marker found
   NotFound,               // no such file: name cleared, tables untouched
+  Unreadable,             // exists but cannot be read: the platform's reason shown, name cleared, tables untouched
   NotAnInstallationFile,  // "No VANTREL file!" at the magic (or a file too short for its header)
   OldVersion,             // version below 10
   WrongVersion,           // a version from 10 on that is not read

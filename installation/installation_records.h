@@ -34,6 +34,7 @@ struct InterfaceButton {     // 68 bytes in the file
   NameText Label;            // 4, 50
   FixedText<7> Text1;        // 54, 7
   FixedText<7> Text2;        // 61, 7
+  friend bool operator==(const InterfaceButton&, const InterfaceButton&) = default;
 };
 constexpr int kButtonsPerInterface = 8;
 
@@ -42,6 +43,7 @@ struct Interface {                                            // 597 bytes in th
   uint8_t ModuleType = 0;                                     // 50: module types 1 to 28
   std::array<uint8_t, 2> Parameters{};                        // 51, 52
   std::array<InterfaceButton, kButtonsPerInterface> Buttons;  // 53, 8 x 68
+  friend bool operator==(const Interface&, const Interface&) = default;
 };
 
 struct ModuleOutput {     // 56 bytes in the file

@@ -74,6 +74,21 @@ void WeekViewModel::RecomputeWeek() {
   m_controls.Reset();
   for (int line = 0; line < kClockTableLines; ++line)
     if (IsDrawable(line)) PaintAClock(line, kPaintFull);
+  KeepPanelToDrawnLines();
+}
+
+void WeekViewModel::KeepPanelToDrawnLines() {
+  int& selected = m_state.clock.SelectedClockLine;
+  if (selected != 0 && !IsDrawable(selected - 1)) selected = 0;
+  if (selected == 0) {
+    m_slots.clear();
+    m_selectedEntry = 0;
+    return;
+  }
+  std::erase_if(m_slots, [this](const PanelSlot& slot) { return !IsDrawable(slot.line); });
+  const auto shown = std::find_if(m_slots.begin(), m_slots.end(),
+                                  [selected](const PanelSlot& slot) { return slot.line == selected - 1; });
+  m_selectedEntry = shown == m_slots.end() ? 0 : static_cast<int>(shown - m_slots.begin()) + 1;
 }
 
 void WeekViewModel::PaintAClock(int line, int mode) {
@@ -145,8 +160,9 @@ int WeekViewModel::CheckCoord(double x, double y) {
 }
 
 MouseDownResult WeekViewModel::MouseDown(double x, double y, MouseButton button) {
-  m_lastX = x;
-  m_lastY = y;
+  m_pressX = x;
+  m_pressY = y;
+  m_dragStarted = false;
   const int count = CheckCoord(x, y);
   if (count == 0) return MouseDownResult::Nothing;
   SetSelected(count, 1);
@@ -157,6 +173,10 @@ MouseDownResult WeekViewModel::MouseDown(double x, double y, MouseButton button)
 
 bool WeekViewModel::MouseMove(double x, double y, bool leftButtonHeld) {
   if (!leftButtonHeld || m_dragLine == 0) return false;
+  // A click's jitter is no drag: the line stays put until the mouse has gone
+  // the drag distance from where it was pressed.
+  if (!m_dragStarted && std::abs(x - m_pressX) + std::abs(y - m_pressY) < m_dragDistance) return false;
+  m_dragStarted = true;
   if (x < week::kDragMinX || x >= week::kDragMaxX || y < week::kDragMinY || y >= week::kDragMaxY)
     return false;
   const int quarter = std::clamp(RoundHalfEven((x - week::kAxisLeft) / week::kPixelsPerQuarter), 0,
@@ -169,9 +189,8 @@ bool WeekViewModel::MouseMove(double x, double y, bool leftButtonHeld) {
 }
 
 void WeekViewModel::MouseUp(double x, double y) {
-  if (m_dragLine != 0) PaintAClock(m_dragLine - 1, kPaintRelease);
-  m_lastX = x;
-  m_lastY = y;
+  if (m_dragLine != 0 && m_dragStarted) PaintAClock(m_dragLine - 1, kPaintRelease);
+  m_dragStarted = false;
   const int count = CheckCoord(x, y);
   if (count > 0) {
     SetSelected(count, 1);
@@ -242,7 +261,18 @@ void WeekViewModel::JumpToLine(int line) {
   const Spot spot = SpotOfLine(line);
   m_weekOffset = WeekOffsetOfLine(line);
   Repaint();
-  SetSelected(CheckCoord(spot.x, week::ReferenceY(spot.row)), 1);
+  CheckCoord(spot.x, week::ReferenceY(spot.row));
+  if (!IsDrawable(line)) {
+    SetSelected(0, 0);
+    return;
+  }
+  // The line itself is selected, not whichever line comes first at its spot.
+  auto found = std::find(m_hits.begin(), m_hits.end(), line + 1);
+  if (found == m_hits.end()) {
+    if (m_hits.size() == kMaxHits) m_hits.pop_back();
+    found = m_hits.insert(m_hits.end(), line + 1);
+  }
+  SetSelected(static_cast<int>(m_hits.size()), static_cast<int>(found - m_hits.begin()) + 1);
   FocusNear(spot.x, week::ReferenceY(spot.row));
 }
 

@@ -59,6 +59,8 @@ struct Spot {
 };
 
 constexpr int kMaxHits = 10;
+// Pixels a press must move before it drags, when the platform says nothing.
+constexpr int kDefaultDragDistance = 10;
 
 class WeekViewModel {
  public:
@@ -82,6 +84,8 @@ class WeekViewModel {
 
   // ScrWeeks_Change: CheckDates, WeekStart from today and the week offset,
   // every control hidden or freed, then every drawable line placed (mode 0).
+  // A selected line that is no longer drawn (freed, its table hidden) is no
+  // longer selected; without a selection the panel is empty.
   void Repaint();
   // The same without CheckDates (the stored dates stay as they are).
   void RecomputeWeek();
@@ -112,6 +116,9 @@ class WeekViewModel {
   bool MouseMove(double x, double y, bool leftButtonHeld);
   void MouseUp(double x, double y);
   int DragLine() const { return m_dragLine; }  // 1 + index, 0 = none
+  // How far (x and y distances added) the mouse must go from where it was
+  // pressed before a drag moves the line; the platform's value in the program.
+  void SetDragDistance(int pixels) { m_dragDistance = pixels; }
   // Moves a line to a day row of the shown week and a quarter of the day
   // (0-96, 96 = 23:59); repeating lines are then moved back as CheckDates does.
   void MoveLineTo(int line, int row, int quarter);
@@ -128,8 +135,8 @@ class WeekViewModel {
   // ---- after the editor
   // Weeks from the current week to the week of the line's moment, 0 when not positive.
   int WeekOffsetOfLine(int line) const;
-  // Shows the line's week, repaints, hit-tests the line's spot and selects
-  // what is found there.
+  // Shows the line's week, repaints, hit-tests the line's spot and lists
+  // what is found there with the line itself selected.
   void JumpToLine(int line);
   // Where the line's own moment stands on the clock area.
   Spot SpotOfLine(int line) const;
@@ -155,6 +162,7 @@ class WeekViewModel {
   void RepaintSelected(int line);
   // The focus goes to the selected line's place nearest a clicked point.
   void FocusNear(double x, double y);
+  void KeepPanelToDrawnLines();
 
   ClockParts m_state;
   const Clock& m_clock;
@@ -165,7 +173,9 @@ class WeekViewModel {
   LineSchedule m_schedule;  // scratch, reused for every line
   std::vector<int> m_hits;  // 1 + line index
   int m_dragLine = 0;
-  double m_lastX = 0, m_lastY = 0;
+  double m_pressX = 0, m_pressY = 0;
+  bool m_dragStarted = false;
+  int m_dragDistance = kDefaultDragDistance;
   std::vector<PanelSlot> m_slots;
   int m_selectedEntry = 0;
   std::optional<LineSpot> m_focus;

@@ -40,6 +40,7 @@ QMessageBox::StandardButtons qtButtons(MessageButtons buttons) {
     case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesCancel: return QMessageBox::Yes | QMessageBox::Cancel;
     case MessageButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
     case MessageButtons::AbortRetryIgnore:
       return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;

@@ -68,6 +68,7 @@ void FrmCom::fetchCentralTable(const TransferChoices& choices) {
 
 void FrmCom::CmdRcv_Click() {
   if (transferRunning()) return;
+  if (!ConfirmWholeImageReceive(m_state.texts, m_prompts)) return;
   const ComDialogFields current = fields();
   const TransferTarget target = ChoicesFromFields(current, m_state, m_portDevice(current.port)).target;
   lblProgress->setText(qt(ProgressCaption(m_state.texts, kCreatingTablesText)));
@@ -129,6 +130,8 @@ void FrmCom::jobEnded(int result) {
   QApplication::restoreOverrideCursor();
   if (m_job != Job::ProgramModem) {
     m_state.clock.ClockTable = m_working->clock.ClockTable;
+    // A received table or installation leaves no line selected.
+    if (m_job == Job::ReceiveAll || Action == "R") m_state.clock.SelectedClockLine = 0;
     m_state.settings.TimeSet = m_working->settings.TimeSet;
     m_state.settings.Verify = m_working->settings.Verify;
     m_state.installation = m_working->installation;

@@ -1,6 +1,7 @@
 // The on-line test of the selected clock line.
 #include "comm/qt/online_test.h"
 
+#include "clock/selected_line.h"
 #include "comm/halveron_control.h"
 
 namespace ordalis {
@@ -8,6 +9,16 @@ namespace ordalis {
 namespace {
 constexpr int kTestOnLineText = 998;  // "Test On-Line"
 constexpr int kNoAnswerText = 652;    // "No answer"
+constexpr int kPortDidNotOpenText = 1100;
+constexpr int kFunctionOutOfRangeText = 1101;
+constexpr int kLevelOutOfRangeText = 1102;
+
+// Why the control refused a command it was given.
+int RefusalText(int result) {
+  if (result == kFirstArgumentOutOfRange) return kFunctionOutOfRangeText;
+  if (result == kSecondArgumentOutOfRange) return kLevelOutOfRangeText;
+  return kPortDidNotOpenText;
+}
 }  // namespace
 
 OnLineTest::OnLineTest(Halveron& hvOcx, TransferParts state, Prompts& prompts, StatusLine statusLine,
@@ -21,20 +32,25 @@ OnLineTest::OnLineTest(Halveron& hvOcx, TransferParts state, Prompts& prompts, S
 
 void OnLineTest::CmdTest_Click() {
   if (waitingForAnswer()) return;
+  const std::optional<int> selected = SelectedLineOrSay(m_state.clock, m_state.texts, m_prompts);
+  if (!selected) {
+    emit finished();
+    return;
+  }
   const int opened = m_hvOcx.InitComm(m_state.settings.ComPort, m_state.settings.BaudRate);
   if (opened != kPortOpen) {
     m_prompts.beep();
-    m_hvOcx.EndComm();
-    emit finished();
+    finish(QString::fromStdString(m_state.texts.LoadText(kPortDidNotOpenText)));
     return;
   }
-  if (m_state.clock.SelectedClockLine == 0) {
-    m_hvOcx.EndComm();
-    emit finished();
+  const ClockLine& line = m_state.clock.ClockTable[static_cast<size_t>(*selected)];
+  const int sent =
+      m_hvOcx.SetFunction(line.FunctionHigh, line.FunctionLow, TestOnLineState(line.FunctionHigh, line.Level));
+  if (sent != kCommandSent) {
+    // Nothing went out: no answer can come, so the reason is shown at once.
+    finish(QString::fromStdString(m_state.texts.LoadText(RefusalText(sent))));
     return;
   }
-  const ClockLine& line = m_state.clock.ClockTable[static_cast<size_t>(m_state.clock.SelectedClockLine - 1)];
-  m_hvOcx.SetFunction(line.FunctionHigh, line.FunctionLow, TestOnLineState(line.FunctionHigh, line.Level));
   m_answerTimer.start();
 }
 

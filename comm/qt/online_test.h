@@ -3,8 +3,10 @@
 // its level (SetFunction with FunctionHigh, FunctionLow and the level, a
 // dimmer's in per cent as the central takes it), waits for
 // the central's answer without blocking the window, shows it on the status
-// line, and ends the communication. A port that does not open gives a beep;
-// the communication is ended in every case.
+// line, and ends the communication. A port that does not open gives a beep,
+// and a command that the control refuses (port, function or level) says why
+// on the status line at once; the communication is ended in every case.
+// With no line selected the user is told to select one.
 #pragma once
 
 #include <QObject>

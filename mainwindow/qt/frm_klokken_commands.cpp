@@ -6,6 +6,7 @@
 
 #include "base/qt/qt_dates.h"
 #include "app/clock_commands.h"
+#include "clock/selected_line.h"
 #include "week/catalogue_texts.h"
 #include "app/line_commands.h"
 #include "app/open_installation_command.h"
@@ -66,6 +67,7 @@ void FrmKlokken::mmuFileSaveAs_Click() {
 void FrmKlokken::mmuFileOpenNBT_Click() {
   OpenInstallationCommand(m_state, m_prompts);
   RefreshDayIcons();
+  ScrWeeks_Change();
   GlobalTimer_Timer();
 }
 
@@ -89,7 +91,8 @@ void FrmKlokken::mmuComGet_Click() {
 void FrmKlokken::mmuComSend_Click() {
   const ClockLineArray before = m_state.clock.ClockTable;
   m_communicationDialog('T');
-  if (recordStep(StepKind::UpdateDates, before, m_state.clock.ClocksChanged)) ScrWeeks_Change();
+  recordStep(StepKind::UpdateDates, before, m_state.clock.ClocksChanged);
+  ScrWeeks_Change();  // "Ophalen" may have replaced the table
 }
 
 // Compare with central: the differences dialog may replace the table.
@@ -119,8 +122,9 @@ void FrmKlokken::mmuNieuw_Click(int table) {
 }
 
 void FrmKlokken::mmuEditProp_Click() {
-  if (m_state.clock.SelectedClockLine == 0) return;
-  const int line = m_state.clock.SelectedClockLine - 1;
+  const std::optional<int> selected = SelectedLineOrSay(m_state.clock, m_state.texts, m_prompts);
+  if (!selected) return;
+  const int line = *selected;
   const ClockLineArray before = m_state.clock.ClockTable;
   const bool wasChanged = m_state.clock.ClocksChanged;
   m_clockLineEditor(false);

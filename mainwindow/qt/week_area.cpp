@@ -1,6 +1,7 @@
 // Painting of the day rows and the placement of the clock-line controls.
 #include "mainwindow/qt/week_area.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -50,6 +51,7 @@ WeekArea::WeekArea(WeekViewModel& model, QWidget* parent) : QWidget(parent), m_m
   setObjectName("Pic");
   setFixedSize(kWidth, kHeight);
   setFocusPolicy(Qt::StrongFocus);
+  m_model.SetDragDistance(QApplication::startDragDistance());
   createControls();
 }
 

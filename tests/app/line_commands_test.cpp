@@ -120,5 +120,12 @@ TEST_F(LineCommands, DeletingAsksWithTheFunctionAndLevelNoKeepsTheLineAndYesFree
   EXPECT_TRUE(state.clock.ClocksChanged);
 }
 
+TEST_F(LineCommands, DeletingWithNothingSelectedOnlySaysSo) {
+  state.clock.ClockTable[0].FunctionHigh = 1;
+  EXPECT_FALSE(DeleteSelectedLine(state, prompts, FixedCatalogue()));
+  EXPECT_EQ(prompts.texts(), std::vector<std::string>{state.texts.LoadText(905)});
+  EXPECT_TRUE(state.clock.ClockTable[0].inUse());
+}
+
 }  // namespace
 }  // namespace ordalis

@@ -15,7 +15,14 @@ trap cleanup EXIT
 cli="$build/ordalis-cli"
 baud=115200
 "$build/ordalis-demo" "$work" > /dev/null
+# The demo program answers --help with its usage and makes no file of that name.
+(cd "$work" && "$build/ordalis-demo" --help | grep -q "^usage: ordalis-demo") || { echo "ordalis-demo --help gave no usage"; exit 1; }
+[[ ! -e "$work/--help" ]] || { echo "ordalis-demo made a folder named --help"; exit 1; }
 cp "$work/demo.clk" "$work/sent.clk"
+# Line 0 becomes a press of button 1 (type 52, number 1, level 1): bytes 8 to
+# 10 of the line, which starts at offset 5. Its level must come back as 1.
+printf '\x34\x01\x01' | dd of="$work/sent.clk" bs=1 seek=13 conv=notrunc status=none
+cp "$work/sent.clk" "$work/before.clk"
 
 "$build/ordalis-sim" --baud "$baud" --nbt "$work/demo.nbt" --link "$work/port" --log "$work/traffic.log" > "$work/sim.out" &
 sim_pid=$!
@@ -41,7 +48,8 @@ if [[ -n "$differences" ]]; then
   echo "$differences" | head -20
   exit 1
 fi
-cmp -s "$work/demo.clk" "$work/sent.clk" && { echo "--update-file did not bring the dates up to date"; exit 1; }
+cmp -s "$work/before.clk" "$work/sent.clk" && { echo "--update-file did not bring the dates up to date"; exit 1; }
+[[ "$(od -An -tu1 -j13 -N3 "$work/back.clk" | tr -s ' ')" == " 52 1 1" ]] || { echo "the button line came back changed"; exit 1; }
 
 
 

@@ -215,10 +215,10 @@ TEST_F(InstallationFileOnDisk, AFileOnDiskIsReadWhole) {
   EXPECT_EQ(tablesAsFile(), file);
 }
 
-TEST_F(InstallationFileOnDisk, ADirectoryIsNoInstallationFile) {
+TEST_F(InstallationFileOnDisk, ADirectoryGivesThePlatformsReasonUnderItsName) {
   state.clock.InstallationPath = dir.root().string();
-  EXPECT_EQ(OpenInstallationFile(state, prompts), InstallationFileOutcome::NotAnInstallationFile);
-  expectOnlyMessage(kNoVantrelFile);
+  EXPECT_EQ(OpenInstallationFile(state, prompts), InstallationFileOutcome::Unreadable);
+  expectOnlyMessage(dir.root().string() + "\n\rIs a directory");
   EXPECT_TRUE(state.clock.InstallationPath.empty());
 }
 

@@ -12,14 +12,12 @@
 #include "app/clock_commands.h"
 #include "mainwindow/qt/frm_klokken.h"
 #include "mainwindow/qt/week_area.h"
+#include "tools/program_arguments.h"
 #include "week/week_geometry.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  if (argc != 3) {
-    std::cerr << "usage: ordalis-screenshot OUT.png DEMODIR\n";
-    return 2;
-  }
+  if (auto exit = ordalis::tools::UsageExit(argc, argv, 2, "usage: ordalis-screenshot OUT.png DEMODIR")) return *exit;
   const QString out = QString::fromLocal8Bit(argv[1]);
   const std::filesystem::path demo = argv[2];
   ordalis::ProgramState state;

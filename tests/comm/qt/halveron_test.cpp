@@ -78,6 +78,13 @@ class HalveronTest : public QObject {
     QCOMPARE(stage.prompts.beeps, 0);
   }
 
+  void testOnLineWithoutASelectedLineSaysSoAndOpensNothing() {
+    Stage stage;
+    stage.test->CmdTest_Click();
+    QCOMPARE(stage.pc->openCount(), 0);
+    QCOMPARE(stage.prompts.texts(), std::vector<std::string>{"Select an item!"});
+    QCOMPARE(stage.prompts.beeps, 0);
+  }
 };
 
 QTEST_MAIN(HalveronTest)
