@@ -4,7 +4,6 @@
 // colours.
 #include <chrono>
 #include <cstdio>
-#include <sstream>
 
 #include "base/file_store.h"
 #include "app/clock_commands.h"
@@ -13,6 +12,7 @@
 #include "cli/cli_clock_file.h"
 #include "cli/cli_context.h"
 #include "cli/cli_installation.h"
+#include "cli/cli_week_options.h"
 #include "week/check_dates.h"
 #include "week/week_view_model.h"
 
@@ -29,35 +29,6 @@ struct WeekOptions {
   std::string tables = "0,1,2,3,4";
   bool normalise = false;
 };
-
-std::optional<local_days> ParseDate(const std::string& text) {
-  int year, month, day;
-  char tail;
-  if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &tail) != 3) return std::nullopt;
-  const year_month_day date{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
-                            std::chrono::day{static_cast<unsigned>(day)}};
-  if (!date.ok()) return std::nullopt;
-  return local_days{date};
-}
-
-std::string FormatDate(local_days date) {
-  const year_month_day ymd{date};
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%04d-%02u-%02u", static_cast<int>(ymd.year()),
-                static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
-  return buffer;
-}
-
-std::optional<std::array<bool, kClockTableCount>> ParseTables(const std::string& text) {
-  std::array<bool, kClockTableCount> visible{};
-  std::stringstream list(text);
-  std::string item;
-  while (std::getline(list, item, ',')) {
-    if (item.size() != 1 || item[0] < '0' || item[0] >= '0' + kClockTableCount) return std::nullopt;
-    visible[static_cast<size_t>(item[0] - '0')] = true;
-  }
-  return visible;
-}
 
 std::string ColourText(Rgb colour) {
   char buffer[8];

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Takes a picture of the main window on the demo installation under a virtual
-# X server (Xvfb) and stores it as docs/screenshot.png.
+# Takes pictures of the main window on the demo installation under a virtual
+# X server (Xvfb): the week view as docs/screenshot.png, the Functions view
+# as docs/functions.png.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build="${ORDALIS_BUILD_DIR:-$here/build}"
@@ -12,3 +13,6 @@ mkdir -p "$here/docs"
 XDG_CONFIG_HOME="$demo" XDG_RUNTIME_DIR="$demo" \
   xvfb-run -a -s "-screen 0 1280x800x24" \
   "$build/ordalis-screenshot" "$here/docs/screenshot.png" "$demo"
+XDG_CONFIG_HOME="$demo" XDG_RUNTIME_DIR="$demo" \
+  xvfb-run -a -s "-screen 0 1280x800x24" \
+  "$build/ordalis-screenshot" "$here/docs/functions.png" "$demo" functions

@@ -14,6 +14,7 @@
 #include "week/catalogue_texts.h"
 #include "app/line_commands.h"
 #include "editor/qt/function_pictures.h"
+#include "mainwindow/qt/functions_view.h"
 #include "mainwindow/qt/klokken_body.h"
 #include "mainwindow/qt/selection_panel_widget.h"
 #include "mainwindow/qt/week_area.h"
@@ -63,6 +64,8 @@ FrmKlokken::FrmKlokken(ProgramState& state, const Clock& clock, Prompts& prompts
   createMenus();
   createToolBar();
   createEditActions();
+  m_functions = new FunctionsView(*this, m_state);
+  m_tlb->addAction(m_functions->toggle());
   createShortcuts();
   connectWeekView();
   m_globalTimer = new QTimer(this);

@@ -33,6 +33,7 @@ class QToolBar;
 
 namespace ordalis {
 
+class FunctionsView;
 class KlokkenBody;
 class SelectionPanelWidget;
 class WeekArea;
@@ -65,6 +66,7 @@ class FrmKlokken : public QMainWindow {
   WeekArea* weekArea() const { return m_pic; }
   SelectionPanelWidget* selectionPanel() const { return m_panel; }
   KlokkenBody* body() const { return m_body; }
+  FunctionsView* functionsView() const { return m_functions; }
   QScrollBar* scrWeeks() const { return m_scrWeeks; }
   QTimer* globalTimer() const { return m_globalTimer; }
   // Tool-bar button by key ("SAVE") or table toggle (0-4).
@@ -101,6 +103,12 @@ class FrmKlokken : public QMainWindow {
   void Copy_Click();
   void Paste_Click();
   void Duplicate_Click();
+  // Shows what the model changed: controls, selection panel, day names.
+  void showModel();
+
+ signals:
+  // The window showed a new state of the model (lines, week, selection).
+  void modelShown();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -113,8 +121,6 @@ class FrmKlokken : public QMainWindow {
   void createBody();
   void createShortcuts();
   void connectWeekView();
-  // Shows what the model changed: controls, selection panel, day names.
-  void showModel();
   void showSelectionPanel();
   void afterEditor(int line);
   void scrollWeeks(int by);
@@ -147,6 +153,7 @@ class FrmKlokken : public QMainWindow {
   KlokkenBody* m_body = nullptr;
   WeekArea* m_pic = nullptr;
   SelectionPanelWidget* m_panel = nullptr;
+  FunctionsView* m_functions = nullptr;
   QScrollBar* m_scrWeeks = nullptr;
   QTimer* m_globalTimer = nullptr;
   QToolBar* m_tlb = nullptr;

@@ -163,6 +163,7 @@ void FrmKlokken::showModel() {
 void FrmKlokken::showSelectionPanel() {
   m_pic->syncControls();
   m_panel->showSlots(m_model.PanelSlots(), m_model.SelectedEntry());
+  emit modelShown();
 }
 
 void FrmKlokken::RefreshDayIcons() {
