@@ -3,10 +3,11 @@
 #include "week/function_lanes.h"
 
 #include <algorithm>
-#include <cmath>
+#include <iterator>
 #include <map>
 #include <span>
 
+#include "clock/firing_conflicts.h"
 #include "clock/levels.h"
 
 namespace ordalis {
@@ -17,32 +18,13 @@ constexpr std::chrono::days kWeekLength{7};
 constexpr uint8_t kRelayOnLevel = 255;
 constexpr uint8_t kRelayOnLevelToo = 1;  // reads "On" as well
 
-// What the firings of one function at one minute leave behind.
-struct MinuteOutcome {
-  LaneState after;
-  std::vector<int> conflictLines;  // empty: no conflict
-};
-
-std::vector<int> ConflictingLines(std::span<const Firing> minute) {
-  std::vector<int> lines;
-  for (const Firing& a : minute)
-    for (const Firing& b : minute)
-      if (a.line < b.line && a.level != b.level && TablesMayRunTogether(a.table, b.table)) {
-        lines.push_back(a.line);
-        lines.push_back(b.line);
-      }
-  std::sort(lines.begin(), lines.end());
-  lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
-  return lines;
-}
-
 // Lines that agree set the state their level reads; lines that disagree
 // leave it unknown, since which of them acts last is not known.
-MinuteOutcome DecideMinute(LaneKind kind, std::span<const Firing> minute) {
-  const uint8_t level = minute.front().level;
-  const bool agree = std::all_of(minute.begin(), minute.end(), [level](const Firing& f) { return f.level == level; });
-  if (agree) return {StateOfLevel(kind, level), {}};
-  return {LaneState{}, ConflictingLines(minute)};
+LaneState StateAfterMinute(LaneKind kind, std::span<const Firing> minute) {
+  const LaneState first = StateOfLevel(kind, minute.front().level);
+  const bool agree = std::all_of(minute.begin(), minute.end(),
+                                 [&](const Firing& f) { return StateOfLevel(kind, f.level) == first; });
+  return agree ? first : LaneState{};
 }
 
 // Calls visit(minute) for each run of firings at the same moment.
@@ -70,22 +52,28 @@ LaneState CarriedIn(LaneKind kind, const FiringsByFunction& before, uint16_t fun
   const std::vector<Firing>& firings = found->second;
   const LocalTime last = firings.back().moment;
   const auto lastMinute = std::find_if(firings.begin(), firings.end(), [last](const Firing& f) { return f.moment == last; });
-  return DecideMinute(kind, std::span<const Firing>(&*lastMinute, static_cast<size_t>(firings.end() - lastMinute))).after;
+  return StateAfterMinute(kind, std::span<const Firing>(&*lastMinute, static_cast<size_t>(firings.end() - lastMinute)));
 }
 
 // Walks the week's firings of one lane: changes, conflicts and the intervals
 // of its state.
-void FillLane(FunctionLane& lane, const std::vector<Firing>& firings, LocalTime weekStart) {
+void FillLane(FunctionLane& lane, const std::vector<Firing>& firings, const std::vector<FiringConflict>& conflicts,
+              LocalTime weekStart) {
+  for (const FiringConflict& conflict : conflicts)
+    if (conflict.function == lane.function) lane.conflicts.push_back({conflict.moment, conflict.lines});
+  auto inConflict = [&lane](const Firing& f) {
+    return std::any_of(lane.conflicts.begin(), lane.conflicts.end(), [&f](const LaneConflict& conflict) {
+      return conflict.moment == f.moment && std::count(conflict.lines.begin(), conflict.lines.end(), f.line) > 0;
+    });
+  };
   LaneState state = lane.carriedIn;
   LocalTime stateFrom = weekStart;
   ForEachMinute(firings, [&](std::span<const Firing> minute) {
-    MinuteOutcome outcome = DecideMinute(lane.kind, minute);
-    for (const Firing& f : minute)
-      lane.changes.push_back({f.moment, f.line, f.table, f.level, outcome.after, !outcome.conflictLines.empty()});
-    if (!outcome.conflictLines.empty()) lane.conflicts.push_back({minute.front().moment, std::move(outcome.conflictLines)});
-    if (lane.kind == LaneKind::Ticks || outcome.after == state) return;
+    const LaneState after = StateAfterMinute(lane.kind, minute);
+    for (const Firing& f : minute) lane.changes.push_back({f.moment, f.line, f.table, f.level, after, inConflict(f)});
+    if (lane.kind == LaneKind::Ticks || after == state) return;
     if (minute.front().moment > stateFrom) lane.intervals.push_back({stateFrom, minute.front().moment, state});
-    state = outcome.after;
+    state = after;
     stateFrom = minute.front().moment;
   });
   if (lane.kind != LaneKind::Ticks) lane.intervals.push_back({stateFrom, weekStart + kWeekLength, state});
@@ -118,30 +106,23 @@ LaneState StateOfLevel(LaneKind kind, uint8_t level) {
       if (level == kUncoupledLevel) return {LaneStateKind::Uncoupled};
       if (level == kRelayOnLevel || level == kRelayOnLevelToo) return {LaneStateKind::On};
       return {};
-    case LaneKind::Dimmer: {
+    case LaneKind::Dimmer:
       if (level == kUncoupledLevel) return {LaneStateKind::Uncoupled};
-      // A level between the per-cent steps dims all the same: take its share of 255.
-      const int exact = LevelToPercent(level);
-      const int percent = PercentLevels[static_cast<size_t>(exact)] == level
-                              ? exact
-                              : static_cast<int>(std::lround(level * 100.0 / kFullLevel));
-      return {LaneStateKind::Dimmed, percent};
-    }
+      return {LaneStateKind::Dimmed, LevelToPercent(level)};
     case LaneKind::Ticks:
       break;
   }
   return {};
 }
 
-bool TablesMayRunTogether(uint8_t tableA, uint8_t tableB) {
-  auto runsBesideAll = [](uint8_t table) { return table == kContinueTable || table == kSpecialTable; };
-  return tableA == tableB || runsBesideAll(tableA) || runsBesideAll(tableB);
-}
-
 WeekLanes LanesFromFirings(const LaneSource& source, const std::vector<Firing>& before,
                            const std::vector<Firing>& week, const LaneCatalogue& catalogue) {
   const FiringsByFunction beforeByFunction = ByFunction(source, before);
   const FiringsByFunction weekByFunction = ByFunction(source, week);
+  std::vector<Firing> shownWeek;
+  std::copy_if(week.begin(), week.end(), std::back_inserter(shownWeek),
+               [&source](const Firing& f) { return source.tableShown(f.table); });
+  const std::vector<FiringConflict> conflicts = FindFiringConflicts(shownWeek);
   const std::vector<Firing> none;
   std::vector<std::pair<LaneName, FunctionLane>> named;
   for (uint16_t function : ShownFunctions(source)) {
@@ -150,7 +131,7 @@ WeekLanes LanesFromFirings(const LaneSource& source, const std::vector<Firing>& 
     lane.kind = LaneKindOfType(static_cast<uint8_t>(function >> 8));
     lane.carriedIn = CarriedIn(lane.kind, beforeByFunction, function);
     const auto firings = weekByFunction.find(function);
-    FillLane(lane, firings == weekByFunction.end() ? none : firings->second, source.weekStart);
+    FillLane(lane, firings == weekByFunction.end() ? none : firings->second, conflicts, source.weekStart);
     LaneName name = catalogue(function);
     lane.name = name.name;
     named.emplace_back(std::move(name), std::move(lane));

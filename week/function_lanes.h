@@ -35,7 +35,8 @@ struct LaneState {
 
 // The state a level puts a function of a kind in: a relay is off at 0, on at
 // 255 (and 1), uncoupled at 3; a dimmer is uncoupled at 3 and dimmed to the
-// level's per cent otherwise; a level no reading gives is unknown, and a
+// per cent the central receives for the level otherwise (a level between the
+// per-cent steps reads 0 %); a level no reading gives is unknown, and a
 // ticking function has no state.
 LaneState StateOfLevel(LaneKind kind, uint8_t level);
 
@@ -57,7 +58,7 @@ struct LaneInterval {
 };
 
 // Lines of tables that may run together switching one function to different
-// levels at one minute.
+// levels at one minute (the conflicts of the firings).
 struct LaneConflict {
   LocalTime moment;
   std::vector<int> lines;  // in index order
@@ -99,12 +100,6 @@ struct LaneSource {
   bool tableShown(uint8_t table) const { return table < kClockTableCount && tables[table]; }
   bool shows(const ClockLine& line) const { return line.inUse() && tableShown(line.Table); }
 };
-
-// Whether the central may run lines of these two tables at the same time:
-// the continue and special tables run beside every table, while the
-// workday, weekend and simulation tables stand for regimes that exclude
-// each other.
-bool TablesMayRunTogether(uint8_t tableA, uint8_t tableB);
 
 // The lanes from firings: `before` holds, for each function, its firings at
 // the last minute before the week at which it fired (none: its state is

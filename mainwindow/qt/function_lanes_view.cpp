@@ -154,7 +154,7 @@ void FunctionLanesView::paintHeader(QPainter& painter) const {
     const QDate date = monday.addDays(day);
     const QRect cell(kNameWidth + day * kDayWidth, 0, kDayWidth, kHeaderHeight);
     painter.drawText(cell, Qt::AlignCenter,
-                     locale.dayName(date.dayOfWeek(), QLocale::ShortFormat) + " " + date.toString("dd-MM"));
+                     locale.dayName(date.dayOfWeek(), QLocale::ShortFormat) + " " + QString::number(date.day()));
   }
   painter.setPen(kGrid);
   for (int day = 0; day <= kDays; ++day) {

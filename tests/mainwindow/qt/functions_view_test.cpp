@@ -34,6 +34,7 @@ class FunctionsViewTest : public QObject {
       return false;
     });
     window.show();
+    window.ScrWeeks_Change();
     window.functionsView()->toggle()->trigger();
     FunctionLanesView* view = window.functionsView()->lanes();
     QVERIFY(view->isVisible() && !window.weekArea()->isVisible());
