@@ -48,6 +48,7 @@ void addInspectCommand(CLI::App& app, CliContext& context, CommandResult result)
 void addFunctionsCommand(CLI::App& app, CliContext& context, CommandResult result);
 void addDescribeCommand(CLI::App& app, CliContext& context, CommandResult result);
 void addWeekCommand(CLI::App& app, CliContext& context, CommandResult result);
+void addLanesCommand(CLI::App& app, CliContext& context, CommandResult result);
 void addImageCommand(CLI::App& app, CliContext& context, CommandResult result);
 void addSendCommand(CLI::App& app, CliContext& context, CommandResult result);
 void addReceiveCommand(CLI::App& app, CliContext& context, CommandResult result);

@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
   addFunctionsCommand(app, context, result);
   addDescribeCommand(app, context, result);
   addWeekCommand(app, context, result);
+  addLanesCommand(app, context, result);
   addImageCommand(app, context, result);
   addSendCommand(app, context, result);
   addReceiveCommand(app, context, result);

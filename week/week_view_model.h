@@ -140,6 +140,10 @@ class WeekViewModel {
   void JumpToLine(int line);
   // Where the line's own moment stands on the clock area.
   Spot SpotOfLine(int line) const;
+  // Selects a line where it acts at `moment` of the shown week: the lines on
+  // that spot become the hit list with this line selected, or, where the
+  // week view draws no marker of it there, the line alone.
+  void SelectLineAt(int line, LocalTime moment);
 
   // ---- keyboard and orientation
   // Every place of the shown week where a drawable line stands, in time order.

@@ -20,6 +20,7 @@
 #include "editor/qt/function_pictures.h"
 #include "mainwindow/qt/check_dialog.h"
 #include "mainwindow/qt/fit_to_screen.h"
+#include "mainwindow/qt/functions_view.h"
 #include "mainwindow/qt/klokken_body.h"
 #include "mainwindow/qt/legend_strip.h"
 #include "mainwindow/qt/selection_panel_widget.h"
@@ -82,6 +83,8 @@ FrmKlokken::FrmKlokken(ProgramState& state, const Clock& clock, Prompts& prompts
   createToolBar();
   createEditActions();
   createStatusLine();
+  m_functions = new FunctionsView(*this, m_state);
+  m_tlb->addAction(m_functions->toggle());
   createShortcuts();
   connectWeekView();
   m_globalTimer = new QTimer(this);

@@ -34,6 +34,7 @@ class QToolBar;
 
 namespace ordalis {
 
+class FunctionsView;
 class KlokkenBody;
 class LegendStrip;
 class SelectionPanelWidget;
@@ -71,6 +72,7 @@ class FrmKlokken : public QMainWindow {
   QScrollArea* weekScroll() const { return m_weekScroll; }
   // The line above the week: "Week 49: 30-11-2026 – 06-12-2026".
   QLabel* weekHeader() const { return m_lblWeek; }
+  FunctionsView* functionsView() const { return m_functions; }
   QScrollBar* scrWeeks() const { return m_scrWeeks; }
   QTimer* globalTimer() const { return m_globalTimer; }
   // Tool-bar button by key ("SAVE") or table toggle (0-4).
@@ -108,6 +110,12 @@ class FrmKlokken : public QMainWindow {
   void Copy_Click();
   void Paste_Click();
   void Duplicate_Click();
+  // Shows what the model changed: controls, selection panel, day names.
+  void showModel();
+
+ signals:
+  // The window showed a new state of the model (lines, week, selection).
+  void modelShown();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -122,8 +130,6 @@ class FrmKlokken : public QMainWindow {
   void createShortcuts();
   void showWeekHeader();
   void connectWeekView();
-  // Shows what the model changed: controls, selection panel, day names.
-  void showModel();
   void showSelectionPanel();
   void afterEditor(int line);
   void scrollWeeks(int by);
@@ -159,6 +165,7 @@ class FrmKlokken : public QMainWindow {
   LegendStrip* m_legend = nullptr;
   WeekArea* m_pic = nullptr;
   SelectionPanelWidget* m_panel = nullptr;
+  FunctionsView* m_functions = nullptr;
   QScrollBar* m_scrWeeks = nullptr;
   QTimer* m_globalTimer = nullptr;
   QToolBar* m_tlb = nullptr;

@@ -186,6 +186,7 @@ void FrmKlokken::showWeekHeader() {
 void FrmKlokken::showSelectionPanel() {
   m_pic->syncControls();
   m_panel->showSlots(m_model.PanelSlots(), m_model.SelectedEntry());
+  emit modelShown();
 }
 
 void FrmKlokken::RefreshDayIcons() {

@@ -1,23 +1,29 @@
-// ordalis-screenshot OUT.png DEMODIR: shows the main window on the demo
-// installation (DEMODIR/demo.nbt) and the demo clock file (DEMODIR/demo.clk),
-// with the lines at Monday 19:30 selected, and saves what the screen shows of
-// it. Run it under a display (scripts/screenshot.sh uses Xvfb).
+// ordalis-screenshot OUT.png DEMODIR [functions]: shows the main window on
+// the demo installation (DEMODIR/demo.nbt) and the demo clock file
+// (DEMODIR/demo.clk), with the lines at Monday 19:30 selected, in the week
+// view or, with "functions", in the Functions view, and saves what the screen
+// shows of it. Run it under a display (scripts/screenshot.sh uses Xvfb).
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
 #include <filesystem>
 #include <iostream>
+#include <string>
 
 #include "base/qt/qt_prompts.h"
 #include "app/clock_commands.h"
 #include "mainwindow/qt/frm_klokken.h"
+#include "mainwindow/qt/functions_view.h"
 #include "mainwindow/qt/week_area.h"
 #include "tools/program_arguments.h"
 #include "week/week_geometry.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  if (auto exit = ordalis::tools::UsageExit(argc, argv, 2, "usage: ordalis-screenshot OUT.png DEMODIR")) return *exit;
+  const bool functions = argc == 4 && std::string(argv[3]) == "functions";
+  if (auto exit = ordalis::tools::UsageExit(argc, argv, functions ? 3 : 2,
+                                            "usage: ordalis-screenshot OUT.png DEMODIR [functions]"))
+    return *exit;
   const QString out = QString::fromLocal8Bit(argv[1]);
   const std::filesystem::path demo = argv[2];
   ordalis::ProgramState state;
@@ -35,6 +41,7 @@ int main(int argc, char** argv) {
   window.weekArea()->mouseDown(Qt::LeftButton, spot);
   window.weekArea()->mouseUp(spot);
   window.GlobalTimer_Timer();
+  if (functions) window.functionsView()->toggle()->trigger();
   window.show();
   QTimer::singleShot(500, &window, [&] {
     const bool saved = window.screen()->grabWindow(window.winId()).save(out);
