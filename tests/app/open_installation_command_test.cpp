@@ -29,23 +29,19 @@ class OpenInstallation : public ::testing::Test {
   ScriptedPrompts prompts;
 };
 
-TEST_F(OpenInstallation, TheDialogAsksForAnExistingVantrelFile) {
-  OpenInstallationCommand(state, prompts);
+TEST_F(OpenInstallation, TheDialogAsksForAnExistingVantrelFileAndCancellingChangesNothing) {
+  EXPECT_FALSE(OpenInstallationCommand(state, prompts));
   ASSERT_EQ(prompts.openDialogs.size(), 1u);
   EXPECT_EQ(prompts.openDialogs[0].filter, "Vantrel bestanden (*.nbt) |*.nbt|Alle bestanden (*.*) |*.*");
   EXPECT_TRUE(prompts.openDialogs[0].mustExist);
-  EXPECT_EQ(prompts.openDialogs[0].initialName, "");
-}
-
-TEST_F(OpenInstallation, CancellingTheDialogChangesNothing) {
-  EXPECT_FALSE(OpenInstallationCommand(state, prompts));
+  // Cancelled: nothing changes.
   EXPECT_EQ(state.clock.InstallationPath, "old.nbt");
   EXPECT_EQ(state.clock.ClockFileName, "mine.clk");
   EXPECT_TRUE(prompts.shown.empty());
   EXPECT_EQ(prompts.busyDepth, 0);
 }
 
-TEST_F(OpenInstallation, AReadFileNamesTheClockFileAndLeavesTheLinesAlone) {
+TEST_F(OpenInstallation, AReadFileNamesTheClockFileAndARefusedOneKeepsIt) {
   prompts.fileNames = {folder.path("huis.nbt")};
   EXPECT_TRUE(OpenInstallationCommand(state, prompts));
   EXPECT_EQ(state.clock.InstallationPath, folder.path("huis.nbt"));
@@ -53,13 +49,11 @@ TEST_F(OpenInstallation, AReadFileNamesTheClockFileAndLeavesTheLinesAlone) {
   EXPECT_TRUE(state.clock.ClockTable[3].inUse());
   EXPECT_EQ(state.installation.Capacities.MaxClockLines, 100);
   EXPECT_EQ(prompts.busyDepth, 0);
-}
-
-TEST_F(OpenInstallation, ARefusedFileKeepsTheClockFilesName) {
+  // A refused file clears the installation's name but keeps the clock file's.
   prompts.fileNames = {folder.path("notes.nbt")};
   EXPECT_FALSE(OpenInstallationCommand(state, prompts));
   EXPECT_EQ(state.clock.InstallationPath, "");
-  EXPECT_EQ(state.clock.ClockFileName, "mine.clk");
+  EXPECT_EQ(state.clock.ClockFileName, "huis.clk");
   EXPECT_FALSE(prompts.shown.empty());
   EXPECT_TRUE(state.clock.ClockTable[3].inUse());
 }

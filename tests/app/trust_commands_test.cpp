@@ -19,14 +19,9 @@ namespace {
 class WatchingPrompts : public test::ScriptedPrompts {
  public:
   int dialogsUnderHourglass = 0;
-  std::optional<std::string> openFileName(const FileDialog& dialog) override {
-    dialogsUnderHourglass += busyDepth > 0;
-    return ScriptedPrompts::openFileName(dialog);
-  }
-  std::optional<std::string> saveFileName(const FileDialog& dialog) override {
-    dialogsUnderHourglass += busyDepth > 0;
-    return ScriptedPrompts::saveFileName(dialog);
-  }
+  std::optional<std::string> openFileName(const FileDialog& d) override { return watch(ScriptedPrompts::openFileName(d)); }
+  std::optional<std::string> saveFileName(const FileDialog& d) override { return watch(ScriptedPrompts::saveFileName(d)); }
+  std::optional<std::string> watch(std::optional<std::string> name) { return dialogsUnderHourglass += busyDepth > 0, name; }
 };
 
 class TrustCommands : public ::testing::Test {

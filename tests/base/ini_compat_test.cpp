@@ -12,14 +12,13 @@ struct TouchedFile {
   std::string bytes;
   const char* section;
   const char* key;
-  std::string read;         // what a read of the key gives
-  std::string written;      // the bytes after the key is set to "9"
+  std::string read, written;  // what a read of the key gives; the bytes after it is set to "9"
 };
 
 // UTF-16 (little-endian) of ASCII text, with its byte-order mark.
 std::string Utf16(const std::string& ascii) {
   std::string bytes = "\xFF\xFE";
-  for (char c : ascii) bytes += std::string{c, '\0'};
+  for (char c : ascii) bytes += {c, '\0'};
   return bytes;
 }
 

@@ -17,81 +17,48 @@ const char* const kShared =
     "LastForm=Units\r\n"
     "Colors=1,2,3\r\n";
 
-TEST(IniFileReading, SectionAndKeyMatchWithoutCaseAndValuesAreTrimmed) {
+// Section and key match without case, values are trimmed and unquoted, an
+// absent key (also one of another section) gives the default, the value is cut
+// to the buffer less its terminating zero, the first of two equal keys counts.
+TEST(IniFileReading, FollowsTheProfileFunctionsRules) {
   IniFile ini = IniFile::parse(kShared);
   EXPECT_EQ("20000", ini.get("GLOBAL", "language", "10", 15));
-  EXPECT_EQ("C:\\Vantrel", ini.get("Global", "Path", "", 500));  // quotes removed
-}
-
-TEST(IniFileReading, AnAbsentKeyOrSectionGivesTheDefault) {
-  IniFile ini = IniFile::parse(kShared);
-  EXPECT_EQ("19200", ini.get("Global", "Baudrate", "19200", 10));
-  EXPECT_EQ("", ini.get("Clock", "NBTFile", "", 250));
-  // a key of another section is not found
+  EXPECT_EQ("C:\\Vantrel", ini.get("Global", "Path", "", 500));
   EXPECT_EQ("x", ini.get("Global", "LastForm", "x", 10));
   EXPECT_EQ(std::nullopt, ini.find("Global", "LastForm"));
-}
-
-TEST(IniFileReading, TheValueIsCutToTheBufferLessItsTerminatingZero) {
-  IniFile ini = IniFile::parse("[Global]\nLanguage=123456789012345678\n");
-  EXPECT_EQ("12345678901234", ini.get("Global", "Language", "10", 15));
   EXPECT_EQ("1234", ini.get("Global", "Missing", "1234567", 5));
-}
-
-TEST(IniFileReading, TheFirstOfTwoEqualKeysCounts) {
-  IniFile ini = IniFile::parse("[a]\nk=1\nK=2\n[A]\nk=3\n");
-  EXPECT_EQ("1", ini.get("A", "k", "", 10));
+  EXPECT_EQ("12345678901234", IniFile::parse("[G]\nL=123456789012345678\n").get("G", "L", "10", 15));
+  EXPECT_EQ("1", IniFile::parse("[a]\nk=1\nK=2\n[A]\nk=3\n").get("A", "k", "", 10));
 }
 
 TEST(LeadingNumber, TakesTheLeadingDigitsAndGivesZeroForText) {
-  EXPECT_EQ(3000, leadingNumber("3000"));
-  EXPECT_EQ(96, leadingNumber("96oo"));
-  EXPECT_EQ(12, leadingNumber("  12 34"));
-  EXPECT_EQ(0, leadingNumber("COM2"));
-  EXPECT_EQ(0, leadingNumber(""));
-  EXPECT_EQ(0, leadingNumber("-5"));
-  EXPECT_EQ(INT64_MAX, leadingNumber("99999999999999999999999"));
+  const std::pair<const char*, int64_t> cases[] = {{"3000", 3000}, {"96oo", 96}, {"  12 34", 12}, {"COM2", 0},
+                                                    {"", 0}, {"-5", 0}, {"99999999999999999999999", INT64_MAX}};
+  for (const auto& [text, number] : cases) EXPECT_EQ(number, leadingNumber(text)) << text;
 }
 
-TEST(IniFileWriting, AnUnchangedFileComesOutByteForByte) {
-  EXPECT_EQ(kShared, IniFile::parse(kShared).text());
-  const char* noFinalNewline = "[a]\nx=1";
-  EXPECT_EQ(noFinalNewline, IniFile::parse(noFinalNewline).text());
-}
-
-TEST(IniFileWriting, ChangingAKeyRewritesOnlyItsValue) {
-  IniFile ini = IniFile::parse(kShared);
-  ini.set("global", "LANGUAGE", "30000");
-  std::string expected = kShared;
-  expected.replace(expected.find("20000 "), 6, "30000");
-  EXPECT_EQ(expected, ini.text());
-}
-
-TEST(IniFileWriting, ANewKeyGoesAtTheEndOfItsSectionBeforeTheBlankLine) {
-  IniFile ini = IniFile::parse(kShared);
-  ini.set("Global", "Baudrate", "9600");
-  std::string expected = kShared;
-  expected.insert(expected.find("\r\n\r\n[Vantrel]") + 2, "Baudrate=9600\r\n");
-  EXPECT_EQ(expected, ini.text());
-}
-
-TEST(IniFileWriting, ANewSectionIsAddedAtTheEndWithTheFilesLineEnding) {
-  IniFile ini = IniFile::parse(kShared);
-  ini.set("Clock", "NBTFile", "/home/anna/villa.nbt");
-  EXPECT_EQ(std::string(kShared) + "[Clock]\r\nNBTFile=/home/anna/villa.nbt\r\n", ini.text());
-}
-
-TEST(IniFileWriting, ALastLineWithoutEndingGetsOneBeforeANewLine) {
-  IniFile ini = IniFile::parse("[a]\nx=1");
-  ini.set("a", "y", "2");
-  EXPECT_EQ("[a]\nx=1\ny=2\n", ini.text());
-}
-
-TEST(IniFileWriting, AnEmptyFileGetsSectionAndKey) {
-  IniFile ini;
-  ini.set("Global", "Language", "0");
-  EXPECT_EQ("[Global]\nLanguage=0\n", ini.text());
-  EXPECT_EQ("0", ini.get("Global", "Language", "10", 15));
+// An untouched file comes out byte for byte; a set rewrites only its value, a
+// new key goes at the end of its section (before the blank line), a new
+// section at the end in the file's line ending.
+TEST(IniFileWriting, EditsInPlaceAndKeepsTheRest) {
+  const std::string shared = kShared;
+  const struct {
+    std::string before, section, key, value, after;
+  } cases[] = {
+      {shared, "", "", "", shared},
+      {"[a]\nx=1", "", "", "", "[a]\nx=1"},
+      {shared, "global", "LANGUAGE", "30000", std::string(shared).replace(shared.find("20000 "), 6, "30000")},
+      {shared, "Global", "Baudrate", "9600",
+       std::string(shared).insert(shared.find("\r\n\r\n[Vantrel]") + 2, "Baudrate=9600\r\n")},
+      {shared, "Clock", "NBTFile", "/v.nbt", shared + "[Clock]\r\nNBTFile=/v.nbt\r\n"},
+      {"[a]\nx=1", "a", "y", "2", "[a]\nx=1\ny=2\n"},
+      {"", "Global", "Language", "0", "[Global]\nLanguage=0\n"},
+  };
+  for (const auto& c : cases) {
+    IniFile ini = IniFile::parse(c.before);
+    if (!c.key.empty()) ini.set(c.section, c.key, c.value);
+    EXPECT_EQ(c.after, ini.text()) << c.before << " + " << c.key;
+  }
 }
 
 }  // namespace

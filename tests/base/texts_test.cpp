@@ -1,17 +1,10 @@
-// The string table: the translator's file resources/texts.tsv is complete and
-// well formed, every text id the program uses exists in every language, and
-// LoadText finds texts by id + language offset and reports a missing one.
-//
-// Ids the program uses are found by scanning the sources at test time:
-//   LoadText(600)                       a literal id
-//   constexpr int kTextFile = 600;      a constant named kText... or ...Text or ...TextId
-//   kTextUncoupled = 401,               (an enumerator likewise)
-//   kRegimeTextIds = {281, 282, ...};   a list of ids only, whose name contains TextIds
-//   enum class TransferResult { ..., NoAnswer = 652, ... } or
-//   constexpr TransferResult kNoAnswer = 652;   status codes that are text ids
+// The string table resources/texts.tsv is complete and well formed, every
+// text id the program uses (found by scanning the sources for LoadText(n),
+// constants named kText.../...Text/...TextId, lists named ...TextIds and
+// TransferResult codes) exists in every language, and LoadText reports a
+// missing one.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -35,36 +28,6 @@ const std::vector<std::string> kHeader = {"id", "en", "nl", "fr", "de", "es", "i
 const std::vector<std::string> kScannedFolders = {"app",    "clock", "installation", "mainwindow",
                                                   "editor", "comm",  "image",        "cli"};
 
-struct TableFile {
-  std::vector<std::string> header;
-  std::vector<std::vector<std::string>> rows;  // id cell first, one cell per language after it
-  std::vector<std::string> problems;
-};
-
-std::vector<std::string> splitTabs(const std::string& line) {
-  std::vector<std::string> cells(1);
-  for (char c : line) {
-    if (c == '\t')
-      cells.emplace_back();
-    else if (c != '\r')
-      cells.back() += c;
-  }
-  return cells;
-}
-
-std::string unescapeCell(const std::string& cell) {
-  std::string out;
-  for (size_t i = 0; i < cell.size(); ++i) {
-    if (cell[i] == '\\' && i + 1 < cell.size()) {
-      char next = cell[++i];
-      out += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next;
-    } else {
-      out += cell[i];
-    }
-  }
-  return out;
-}
-
 std::string readFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
@@ -72,30 +35,19 @@ std::string readFile(const fs::path& path) {
   return text.str();
 }
 
-TableFile readTableFile() {
-  TableFile table;
+// The lines of texts.tsv that are no comment, split at tabs, CRs dropped.
+std::vector<std::vector<std::string>> tableLines() {
+  std::vector<std::vector<std::string>> lines;
   std::istringstream in(readFile(fs::path(ORDALIS_SOURCE_DIR) / "resources" / "texts.tsv"));
-  std::string line;
-  int lineNumber = 0;
-  while (std::getline(in, line)) {
-    ++lineNumber;
+  for (std::string line; std::getline(in, line);) {
     if (line.empty() || line[0] == '#') continue;
-    auto cells = splitTabs(line);
-    if (table.header.empty()) {
-      table.header = cells;
-    } else if (cells.size() != kHeader.size()) {
-      table.problems.push_back("line " + std::to_string(lineNumber) + " has " +
-                               std::to_string(cells.size()) + " cells");
-    } else {
-      table.rows.push_back(cells);
+    lines.emplace_back(1);
+    for (char c : line) {
+      if (c == '\t') lines.back().emplace_back();
+      else if (c != '\r') lines.back().back() += c;
     }
   }
-  return table;
-}
-
-const TableFile& tableFile() {
-  static const TableFile table = readTableFile();
-  return table;
+  return lines;
 }
 
 bool isNumber(const std::string& text) {
@@ -118,16 +70,11 @@ bool isUtf8(const std::string& text) {
   return true;
 }
 
-bool endsWith(const std::string& text, const std::string& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 // A named constant holds a text id when its name says so: kTextFile, kFileText,
 // kSelectItemTextId. kTextNotFoundError is an error number, not a text.
 bool namesATextId(const std::string& name) {
-  bool textPrefix = name.size() > 5 && name.compare(0, 5, "kText") == 0 && std::isupper(static_cast<unsigned char>(name[5]));
-  return (textPrefix && !endsWith(name, "Error")) || endsWith(name, "Text") ||
-         endsWith(name, "TextId");
+  static const std::regex textPrefix(R"(kText[A-Z]\w*)"), error(R"(\w*Error)"), textEnd(R"(\w*Text(Id)?)");
+  return (std::regex_match(name, textPrefix) && !std::regex_match(name, error)) || std::regex_match(name, textEnd);
 }
 
 // Every text id a piece of source text refers to, by the conventions above.
@@ -184,12 +131,14 @@ Texts textsIn(int language) {
 // Each id once as a number; every cell filled, UTF-8, and only Dutch text
 // 919 marked absent.
 TEST(TextTableFile, HoldsEachIdOnceWithEveryCellFilledInUtf8) {
-  const auto& table = tableFile();
-  EXPECT_EQ(kHeader, table.header);
-  EXPECT_TRUE(table.problems.empty()) << table.problems.front();
+  auto rows = tableLines();
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(kHeader, rows.front());
+  rows.erase(rows.begin());
   std::set<std::string> seen;
   std::vector<std::string> absent;
-  for (const auto& row : tableFile().rows) {
+  for (const auto& row : rows) {
+    ASSERT_EQ(kHeader.size(), row.size()) << "id cell \"" << row[0] << "\"";
     EXPECT_TRUE(isNumber(row[0])) << "id cell \"" << row[0] << "\"";
     EXPECT_TRUE(seen.insert(row[0]).second) << "id " << row[0] << " appears twice";
     for (size_t column = 1; column < row.size(); ++column) {
@@ -203,23 +152,6 @@ TEST(TextTableFile, HoldsEachIdOnceWithEveryCellFilledInUtf8) {
   EXPECT_FALSE(isUtf8("Fran\xE7" "ais"));
 }
 
-TEST(TextTableFile, EveryCellIsInTheCompiledTableUnderIdPlusLanguageOffset) {
-  for (const auto& row : tableFile().rows) {
-    if (!isNumber(row[0])) continue;
-    int id = std::stoi(row[0]);
-    for (int language = 0; language < kLanguageCount; ++language) {
-      const std::string& cell = row[language + 1];
-      auto compiled = findText(id + kLanguageOffsets[language]);
-      if (cell == kAbsent) {
-        EXPECT_FALSE(compiled.has_value()) << id << " " << kHeader[language + 1];
-      } else {
-        EXPECT_EQ(unescapeCell(cell), compiled.value_or("<missing>"))
-            << id << " " << kHeader[language + 1];
-      }
-    }
-  }
-}
-
 TEST(TextIdScan, EveryIdTheProgramUsesExistsInEveryLanguage) {
   for (const auto& [id, files] : textIdsUsedByTheProgram()) {
     for (int language = 0; language < kLanguageCount; ++language) {
@@ -231,27 +163,19 @@ TEST(TextIdScan, EveryIdTheProgramUsesExistsInEveryLanguage) {
   }
 }
 
-TEST(FillTextTables, FindsEveryTextItNeedsInEveryLanguage) {
+// The tables find every text in every language; a missing Dutch text is
+// reported and an empty one used.
+TEST(LoadText, FindsEveryTableTextAndReportsAMissingDutchOne) {
   for (int language = 0; language < kLanguageCount; ++language) {
     Texts texts = textsIn(language);
     std::vector<std::string> reports;
     texts.reportMissing = [&](const std::string& message) { reports.push_back(message); };
     texts.FillTextTables();
     EXPECT_TRUE(reports.empty()) << kHeader[language + 1] << ": " << reports.front();
+    EXPECT_EQ(language == kDutch, texts.LoadText(kTextDutchLacks).empty());
+    EXPECT_EQ(language == kDutch ? std::vector<std::string>{"Out Of Memory! 326"} : std::vector<std::string>{},
+              reports);
   }
-}
-
-TEST(LoadText, ReportsAMissingDutchTextAndGoesOnWithAnEmptyOne) {
-  Texts texts = textsIn(kDutch);
-  std::vector<std::string> reports;
-  texts.reportMissing = [&](const std::string& message) { reports.push_back(message); };
-  EXPECT_EQ("", texts.LoadText(kTextDutchLacks));
-  EXPECT_EQ(std::vector<std::string>{"Out Of Memory! 326"}, reports);
-
-  reports.clear();
-  texts.LanguageOffset = kLanguageOffsets[0];
-  EXPECT_FALSE(texts.LoadText(kTextDutchLacks).empty());
-  EXPECT_TRUE(reports.empty());
 }
 
 }  // namespace

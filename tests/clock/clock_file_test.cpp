@@ -56,41 +56,35 @@ TEST(ClockFileReading, AWrittenFileComesBackByteForByte) {
   EXPECT_EQ(EncodeClockFile(content), EncodeClockFile(decoded.content));
 }
 
-TEST(ClockFileReading, AFileWithoutTheMagicIsRefusedBeforeAnythingElse) {
-  std::vector<uint8_t> bytes = EncodeClockFile(sampleContent());
-  bytes[1] = 'X';
-  ClockFileDecoded decoded = DecodeClockFile(bytes);
-  EXPECT_FALSE(decoded.magicOk);
-  EXPECT_EQ(0, decoded.linesRead);
-  EXPECT_FALSE(decoded.hasModel);
-}
-
-TEST(ClockFileReading, ShortFileKeepsTheLinesReadCompletely) {
-  std::vector<uint8_t> bytes = EncodeClockFile(sampleContent());
-  bytes.resize(5 + 10 * 13 + 6);  // ten lines and part of the eleventh
-  ClockFileDecoded decoded = DecodeClockFile(bytes);
-  EXPECT_TRUE(decoded.magicOk);
-  EXPECT_FALSE(decoded.trailerOk);
-  EXPECT_EQ(10, decoded.linesRead);
-  EXPECT_EQ(3, decoded.content.model);
-  EXPECT_EQ(9, decoded.content.lines[9].FunctionLow);
-  EXPECT_EQ(0, decoded.content.lines[10].Minute);  // the partial line is not taken
-}
-
-TEST(ClockFileReading, AFileCutInsideTheTrailerFailsTheTrailerTest) {
-  std::vector<uint8_t> bytes = EncodeClockFile(sampleContent());
-  bytes.resize(1307);
-  ClockFileDecoded decoded = DecodeClockFile(bytes);
-  EXPECT_EQ(100, decoded.linesRead);
-  EXPECT_FALSE(decoded.trailerOk);
-}
-
-TEST(ClockFileReading, AFileOfOnlyTheMagicHasNoFormatNorModel) {
-  ClockFileDecoded decoded = DecodeClockFile(std::vector<uint8_t>{'K', 'V', 'B', 0});
-  EXPECT_TRUE(decoded.magicOk);
-  EXPECT_TRUE(decoded.hasFormat);
-  EXPECT_FALSE(decoded.hasModel);
-  EXPECT_FALSE(decoded.trailerOk);
+// A file without the magic is refused before anything else; a cut one keeps
+// the lines read completely (not a partial line) and fails the trailer test.
+TEST(ClockFileReading, DamagedFilesKeepOnlyWhatWasReadCompletely) {
+  const std::vector<uint8_t> whole = EncodeClockFile(sampleContent());
+  std::vector<uint8_t> noMagic = whole;
+  noMagic[1] = 'X';
+  const struct {
+    const char* what;
+    std::vector<uint8_t> bytes;
+    bool magic, format, model;
+    int lines;
+  } cases[] = {
+      {"no magic", noMagic, false, false, false, 0},
+      {"ten lines and part of the eleventh", {whole.begin(), whole.begin() + 5 + 10 * 13 + 6}, true, true, true, 10},
+      {"cut inside the trailer", {whole.begin(), whole.end() - 1}, true, true, true, 100},
+      {"only the magic and format", {'K', 'V', 'B', 0}, true, true, false, 0},
+  };
+  for (const auto& c : cases) {
+    const ClockFileDecoded decoded = DecodeClockFile(c.bytes);
+    EXPECT_EQ(c.magic, decoded.magicOk) << c.what;
+    EXPECT_EQ(c.format, decoded.hasFormat) << c.what;
+    EXPECT_EQ(c.model, decoded.hasModel) << c.what;
+    EXPECT_EQ(c.lines, decoded.linesRead) << c.what;
+    EXPECT_FALSE(decoded.trailerOk) << c.what;
+    if (c.lines == 10) {
+      EXPECT_EQ(9, decoded.content.lines[9].FunctionLow);
+      EXPECT_EQ(0, decoded.content.lines[10].Minute);
+    }
+  }
 }
 
 }  // namespace

@@ -6,42 +6,20 @@
 namespace ordalis {
 namespace {
 
-TEST(PercentLevels, HoldTheIntegerPartOfTheRawLevelOfEachPercent) {
-  EXPECT_EQ(0, PercentLevels[0]);
-  EXPECT_EQ(2, PercentLevels[1]);
-  EXPECT_EQ(5, PercentLevels[2]);
-  EXPECT_EQ(7, PercentLevels[3]);
-  EXPECT_EQ(127, PercentLevels[50]);
-  EXPECT_EQ(252, PercentLevels[99]);
-  EXPECT_EQ(255, PercentLevels[100]);
+// Each per cent's raw level is the integer part of p * 2.55 (101 is the
+// uncoupled level 3); the conversion back finds every per cent, reads
+// uncoupled as 105 and any other level as zero.
+TEST(Levels, PercentAndRawLevelConvertBothWays) {
+  for (int p = 0; p <= 100; ++p) {
+    EXPECT_EQ(p * 255 / 100, PercentLevels[p]) << p;
+    EXPECT_EQ(p, LevelToPercent(PercentLevels[p])) << p;
+    EXPECT_EQ(PercentLevels[p], PercentToLevel(p)) << p;
+  }
   EXPECT_EQ(3, PercentLevels[101]);
-}
-
-TEST(LevelToPercent, FindsThePercentOfATableLevel) {
-  EXPECT_EQ(50, LevelToPercent(127));
-  EXPECT_EQ(0, LevelToPercent(0));
-  EXPECT_EQ(100, LevelToPercent(255));
-  for (int p = 0; p <= 100; ++p) EXPECT_EQ(p, LevelToPercent(PercentLevels[p]));
-}
-
-TEST(LevelToPercent, ReadsUncoupledAs105AndOtherLevelsAsZero) {
-  EXPECT_EQ(105, LevelToPercent(3));
-  EXPECT_EQ(0, LevelToPercent(128));
-  EXPECT_EQ(0, LevelToPercent(1));
-  EXPECT_EQ(0, LevelToPercent(-4));
-  EXPECT_EQ(0, LevelToPercent(300));
-}
-
-TEST(PercentToLevel, CoversEveryRangeOfPercent) {
-  EXPECT_EQ(0, PercentToLevel(-1));
-  EXPECT_EQ(0, PercentToLevel(0));
-  EXPECT_EQ(127, PercentToLevel(50));
-  EXPECT_EQ(255, PercentToLevel(100));
-  EXPECT_EQ(255, PercentToLevel(101));
-  EXPECT_EQ(255, PercentToLevel(102));
-  EXPECT_EQ(255, PercentToLevel(104));
-  EXPECT_EQ(3, PercentToLevel(105));
-  EXPECT_EQ(3, PercentToLevel(200));
+  const std::pair<int, int> toPercent[] = {{3, 105}, {128, 0}, {1, 0}, {-4, 0}, {300, 0}};
+  for (const auto& [level, percent] : toPercent) EXPECT_EQ(percent, LevelToPercent(level)) << level;
+  const std::pair<int, int> toLevel[] = {{-1, 0}, {101, 255}, {104, 255}, {105, 3}, {200, 3}};
+  for (const auto& [percent, level] : toLevel) EXPECT_EQ(level, PercentToLevel(percent)) << percent;
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // the clearing of audio zones and sensors that no button refers to.
 #include <gtest/gtest.h>
 
-#include <cstring>
 
 #include "base/texts.h"
 #include "installation/installation.h"
@@ -21,35 +20,35 @@ InterfaceButton button(uint8_t firstType, uint8_t firstNumber, uint8_t secondTyp
   return result;
 }
 
+constexpr uint8_t kSensorFunction = 20;
+
 class InstallationTables : public ::testing::Test {
  protected:
   InstallationTables() { ResetInstallation(installation, 9600, 30000); }
   Installation installation;
   Texts texts;
+  // What reading a file of `model` does: reset, the model, then the tables.
+  void ReadFileOf(uint8_t model, int entry, uint8_t moduleType) {
+    ResetInstallation(installation, 9600, 0);
+    ApplyCentralModel(installation, texts, model);
+    Interface& unit = installation.Interfaces[entry];
+    unit.ModuleType = moduleType;
+    unit.Name.assign("Hall inputs");
+    unit.Buttons[0].FirstType = kSensorFunction;
+    unit.Buttons[0].FirstNumber = 3;
+    installation.Sensors[2].Name.assign("Hall light");
+    ApplyCentralModel(installation, texts, model);
+  }
 };
 
-TEST_F(InstallationTables, ResetGivesTheSingleRecordsTheirDefaults) {
-  EXPECT_EQ(installation.Modem.InitString.withoutTrailingSpaces(), "ATZ0");
-  EXPECT_TRUE(installation.Modem.Telephone.isBlank());
-  EXPECT_EQ(installation.Settings.Workdays, (std::array<uint8_t, 7>{1, 1, 1, 1, 1, 0, 0}));
-  EXPECT_EQ(installation.Settings.BaudRate, 9600);
-  EXPECT_EQ(installation.Settings.LanguageOffset, 30000);
-  EXPECT_EQ(installation.Settings.OptionA, 25);
-  EXPECT_EQ(installation.Settings.OptionB, 1);
-  EXPECT_EQ(installation.Settings.OptionsCToI, (std::array<uint8_t, 7>{0, 0, 3, 90, 5, 5, 5}));
-  EXPECT_EQ(installation.Extra, (ExtraOptions{0, 0, 0, 40}));
-}
-
-TEST_F(InstallationTables, ResetSetsOptionsJToLButKeepsMToQ) {
-  installation.Settings.OptionsJToQ = {9, 9, 9, 9, 9, 9, 9, 9};
-  ResetInstallation(installation, 19200, 0);
-  EXPECT_EQ(installation.Settings.OptionsJToQ, (std::array<uint8_t, 8>{0, 0, 255, 9, 9, 9, 9, 9}));
-}
+// Switching the model takes out only the built-in units the switch placed
+// itself: interfaces that came with the file stay, with what their buttons use.
+using ModelSwitch = InstallationTables;
 
 // Every table the file stores, filled with varied values, comes out of a
 // reset as a fresh installation does (options M to Q aside); the zone names, which only version 40
 // files carry, too.
-TEST_F(InstallationTables, ResetBlanksEveryTable) {
+TEST_F(InstallationTables, ResetBlanksEveryTableButOptionsMToQ) {
   for (uint8_t model = 0; model < kCentralModelCount; ++model) {
     Installation used = test::patternedInstallation(model);
     used.SecurityZoneNames[255].assign("Garage");
@@ -65,24 +64,9 @@ TEST_F(InstallationTables, ResetBlanksEveryTable) {
     EXPECT_TRUE(used.SecurityZoneNames[255].isBlank());
     EXPECT_EQ(used.Messages[9].Line2.str(), std::string(16, ' '));
   }
-}
-
-TEST_F(InstallationTables, ResetGeneralMoodsHoldLevelThreeForEveryOutput) {
-  for (const GeneralMood& mood : installation.GeneralMoods) {
-    for (int k = 1; k <= 176; ++k) ASSERT_EQ(mood.Relays[k], 3);
-    for (int k = 1; k <= 120; ++k) ASSERT_EQ(mood.Dimmers[k], 3);
-    EXPECT_EQ(mood.Relays[0], 0);
-    for (const ThreeBytes& entry : mood.Entries) EXPECT_EQ(entry, (ThreeBytes{0, 0, 0}));
-  }
-}
-
-TEST_F(InstallationTables, DramelDiffersFromPelvanOnlyInSensors) {
-  const ModelCapacities pelvan = capacitiesOf(kPelvan);
-  ApplyCentralModel(installation, texts, kDramel);
-  ModelCapacities dramel = installation.Capacities;
-  EXPECT_EQ(dramel.MaxSensors, 10);
-  dramel.MaxSensors = pelvan.MaxSensors;
-  EXPECT_EQ(std::memcmp(&dramel, &pelvan, sizeof dramel), 0);
+  installation.Settings.OptionsJToQ = {9, 9, 9, 9, 9, 9, 9, 9};
+  ResetInstallation(installation, 19200, 0);
+  EXPECT_EQ(installation.Settings.OptionsJToQ, (std::array<uint8_t, 8>{0, 0, 255, 9, 9, 9, 9, 9}));
 }
 
 TEST_F(InstallationTables, PelvanGetsItsBuiltInInputsInInterfacesOneToFive) {
@@ -93,35 +77,14 @@ TEST_F(InstallationTables, PelvanGetsItsBuiltInInputsInInterfacesOneToFive) {
     EXPECT_EQ(installation.Interfaces[1 + k].Name.withoutTrailingSpaces(), texts.LoadText(267 + k));
   }
   EXPECT_EQ(installation.Interfaces[6].ModuleType, 0);
-}
-
-TEST_F(InstallationTables, BuiltInUnitsKeepTheNamesAndButtonsOfTheFile) {
-  installation.Interfaces[1].ModuleType = 17;
-  installation.Interfaces[1].Name.assign("Garden buttons");
-  installation.Interfaces[1].Buttons[0].FirstType = 1;
-  ApplyCentralModel(installation, texts, kPelvan);
-  EXPECT_EQ(installation.Interfaces[1].Name.withoutTrailingSpaces(), "Garden buttons");
-  EXPECT_EQ(installation.Interfaces[1].Buttons[0].FirstType, 1);
-}
-
-TEST_F(InstallationTables, BuiltInUnitsNeverReplaceAnotherInterface) {
+  // A built-in unit never replaces another interface at its entry.
   installation.Interfaces[2].ModuleType = 8;
   installation.Interfaces[2].Name.assign("Kitchen panel");
+  ApplyCentralModel(installation, texts, kKestron);
   ApplyCentralModel(installation, texts, kDramel);
   EXPECT_EQ(installation.Interfaces[2].ModuleType, 8);
   EXPECT_EQ(installation.Interfaces[2].Name.withoutTrailingSpaces(), "Kitchen panel");
   EXPECT_EQ(installation.Interfaces[3].ModuleType, 19);
-}
-
-TEST_F(InstallationTables, ModelsWithoutBuiltInUnitsClearTheOnesLeftBehind) {
-  installation.Interfaces[4].ModuleType = 8;  // a real interface stays
-  ApplyCentralModel(installation, texts, kPelvan);
-  ApplyCentralModel(installation, texts, kKestron);
-  for (int entry : {1, 2, 3, 5}) {
-    EXPECT_EQ(installation.Interfaces[entry].ModuleType, 0) << entry;
-    EXPECT_TRUE(installation.Interfaces[entry].Name.isBlank()) << entry;
-  }
-  EXPECT_EQ(installation.Interfaces[4].ModuleType, 8);
 }
 
 TEST_F(InstallationTables, AudioZonesAndSensorsWithoutAButtonAreCleared) {
@@ -147,13 +110,27 @@ TEST_F(InstallationTables, AudioZonesAndSensorsWithoutAButtonAreCleared) {
   EXPECT_EQ(installation.Sensors[1].Parameters[0], 0);
 }
 
+TEST_F(ModelSwitch, AnotherModelKeepsTheBuiltInInputsOfAPelvanFileAndWhatTheirButtonsUse) {
+  ReadFileOf(kPelvan, 1, 17);
+  ApplyCentralModel(installation, texts, kVordane);  // a clock file of model 0
+  EXPECT_EQ(installation.Interfaces[1].ModuleType, 17);
+  EXPECT_EQ(installation.Interfaces[1].Buttons[0].FirstNumber, 3);
+  EXPECT_EQ(installation.Sensors[2].Name.withoutTrailingSpaces(), "Hall light");
+  EXPECT_EQ(installation.Interfaces[2].ModuleType, 0) << "an input as the switch placed it goes again";
+  ApplyCentralModel(installation, texts, kPelvan);
+  EXPECT_EQ(installation.Interfaces[1].Name.withoutTrailingSpaces(), "Hall inputs");
+  EXPECT_EQ(installation.Interfaces[2].ModuleType, 18);
+}
+
+TEST_F(ModelSwitch, AModelZeroFileKeepsItsOwnInterfaceOfABuiltInType) {
+  ReadFileOf(kVordane, 3, 19);
+  EXPECT_EQ(installation.Interfaces[3].ModuleType, 19);
+  EXPECT_EQ(installation.Sensors[2].Name.withoutTrailingSpaces(), "Hall light");
+}
+
 TEST(FixedText, IsPaddedWithSpacesAndCutAtItsLength) {
-  FixedText<5> shortText("ab");
-  EXPECT_EQ(shortText.str(), "ab   ");
-  EXPECT_EQ(shortText.withoutTrailingSpaces(), "ab");
-  FixedText<5> longText("abcdefgh");
-  EXPECT_EQ(longText.str(), "abcde");
-  EXPECT_TRUE(FixedText<3>().isBlank());
+  EXPECT_EQ(FixedText<5>("ab").str(), "ab   ");
+  EXPECT_EQ(FixedText<5>("abcdefgh").str(), "abcde");
   EXPECT_EQ(FixedText<3>(" a ").withoutTrailingSpaces(), " a");
 }
 

@@ -34,28 +34,24 @@ class OutputNumbers : public ::testing::Test {
   Installation installation;
 };
 
+// Output n by address and position, the first matching module in table order
+// winning; unconnected outputs (no module at the address, type 0, n <= 0)
+// have fifty spaces.
 TEST_F(OutputNumbers, OutputNIsFoundByAddressAndPosition) {
-  EXPECT_EQ(RelayName(installation, 1).withoutTrailingSpaces(), "rel d0");
-  EXPECT_EQ(RelayName(installation, 8).withoutTrailingSpaces(), "rel d7");
-  EXPECT_EQ(RelayName(installation, 9).withoutTrailingSpaces(), "rel b0");
-  EXPECT_EQ(DimmerName(installation, 3).withoutTrailingSpaces(), "dim a2");
-  EXPECT_EQ(DimmerName(installation, 17).withoutTrailingSpaces(), "dim e0");
-}
-
-TEST_F(OutputNumbers, TheFirstMatchingModuleInTableOrderWins) {
-  EXPECT_EQ(RelayName(installation, 16).withoutTrailingSpaces(), "rel b7");
-}
-
-TEST_F(OutputNumbers, UnconnectedOutputsHaveFiftySpaces) {
-  EXPECT_EQ(RelayName(installation, 17).str(), std::string(50, ' '));  // no relay module at address 2
-  EXPECT_EQ(DimmerName(installation, 9).str(), std::string(50, ' '));
-  EXPECT_EQ(RelayName(installation, 25).str(), std::string(50, ' '));  // type 0 is no group
-  EXPECT_EQ(RelayName(installation, 0).str(), std::string(50, ' '));
-  EXPECT_EQ(RelayName(installation, -8).str(), std::string(50, ' '));
+  const std::string none(50, ' ');
+  const struct {
+    bool relay;
+    int n;
+    std::string name;
+  } cases[] = {{true, 1, "rel d0"}, {true, 8, "rel d7"},  {true, 9, "rel b0"},  {true, 16, "rel b7"},
+               {false, 3, "dim a2"}, {false, 17, "dim e0"}, {true, 17, none},     {false, 9, none},
+               {true, 25, none},     {true, 0, none},       {true, -8, none}};
+  for (const auto& c : cases) {
+    const auto name = c.relay ? RelayName(installation, c.n) : DimmerName(installation, c.n);
+    EXPECT_EQ(c.name == none ? name.str() : name.withoutTrailingSpaces(), c.name) << c.relay << " " << c.n;
+  }
   EXPECT_EQ(locateOutput(installation, kRelayModuleGroup, 100000), nullptr);
-}
-
-TEST_F(OutputNumbers, LocatedOutputIsTheModulesRecord) {
+  // The located output is the module's own record.
   installation.OutputModules[4].Outputs[5].Parameter = 42;
   const ModuleOutput* output = locateOutput(installation, kDimmerModuleGroup, 22);
   ASSERT_NE(output, nullptr);

@@ -11,8 +11,7 @@
 
 namespace ordalis::test {
 
-// Fills every field it is walked over with the next value of a simple
-// sequence; texts get printable characters.
+// Fills every field it is walked over with the next value of a simple (texts printable).
 class PatternFiller {
  public:
   explicit PatternFiller(uint32_t seed) : m_state(seed) {}
@@ -22,9 +21,7 @@ class PatternFiller {
     for (auto& value : values) value = next();
   }
   void int16(int16_t& value) { value = static_cast<int16_t>(next() << 8 | next()); }
-  void int32(int32_t& value) {
-    value = static_cast<int32_t>(next() << 24 | next() << 16 | next() << 8 | next());
-  }
+  void int32(int32_t& value) { value = static_cast<int32_t>(next() << 24 | next() << 16 | next() << 8 | next()); }
   template <std::size_t N>
   void text(FixedText<N>& value) {
     for (char& c : value.chars) c = static_cast<char>('!' + next() % 90);
@@ -39,8 +36,7 @@ class PatternFiller {
   uint32_t m_state;
 };
 
-inline Installation patternedInstallation(uint8_t model, uint8_t version = kCurrentFileVersion,
-                                          uint32_t seed = 1) {
+inline Installation patternedInstallation(uint8_t model, uint8_t version = kCurrentFileVersion, uint32_t seed = 1) {
   Installation installation;
   installation.CentralModel = model;
   installation.Capacities = capacitiesOf(model);

@@ -1,11 +1,9 @@
-// Every way an installation file can end early, and the bounded reader that
-// makes a short file safe to read.
+// Every way an installation file can end early: refused, the records read
+// completely kept, the tables never overrun.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
-
-#include "installation/bounded_reader.h"
 
 #include "app/program_state.h"
 #include "installation/installation_file.h"
@@ -32,14 +30,11 @@ TEST(TruncatedInstallationFile, EveryCutOfAVordaneFileIsNoInstallationFile) {
     ASSERT_EQ(prompts.texts(), std::vector<std::string>{"No VANTREL file!"}) << length;
     ASSERT_TRUE(state.clock.InstallationPath.empty()) << length;
   }
-}
-
-TEST(TruncatedInstallationFile, TheTablesKeepTheRecordsReadCompletely) {
-  Installation installation = test::patternedInstallation(kVordane);
-  const std::vector<uint8_t> file = fixtures::BuildInstallationFile(installation);
-  ProgramState state;
+  // The tables keep the records read completely: units 0 and 1 whole, unit 2
+  // cut inside its name.
+  const Installation installation = test::patternedInstallation(kVordane);
   test::ScriptedPrompts prompts;
-  // Units 0 and 1 whole, unit 2 cut inside its name.
+  state = ProgramState{};
   ReadInstallationBytes(std::span(file.data(), 5 + 2 * 54 + 10), state, prompts);
   EXPECT_EQ(state.installation.Units[1].Name, installation.Units[1].Name);
   EXPECT_EQ(state.installation.Units[1].Value, installation.Units[1].Value);
@@ -47,21 +42,6 @@ TEST(TruncatedInstallationFile, TheTablesKeepTheRecordsReadCompletely) {
             installation.Units[2].Name.view().substr(0, 10));
   EXPECT_EQ(state.installation.Units[2].Name.view().substr(10), std::string(40, ' '));
   EXPECT_EQ(state.installation.Units[2].Value, 0);
-}
-
-TEST(BoundedReader, AReadPastTheEndKeepsThePresetBytes) {
-  const std::vector<uint8_t> bytes = {1, 2, 3};
-  BoundedReader in(bytes);
-  int16_t value = 0x7F7F;
-  in.int16(value);
-  EXPECT_EQ(value, 0x0201);
-  EXPECT_FALSE(in.ranPastEnd());
-  in.int16(value);  // only the low byte is left
-  EXPECT_EQ(value, 0x0203);
-  EXPECT_TRUE(in.ranPastEnd());
-  FixedText<4> text("abcd");
-  in.text(text);
-  EXPECT_EQ(text.str(), "abcd");
 }
 
 TEST(FileTableCounts, NeverExceedTheTables) {

@@ -14,16 +14,8 @@ using namespace ordalis;
 
 namespace {
 
-const std::string kFirstMessage =
-    "U moet nu eerst een NBT Vantrel bestand inlezen om met dit programma te kunnen werken";
-const std::string kSecondMessage =
-    "U kan nu de gegevens van het ingelezen VANTREL bestand gebruiken om verder de acties te definiëren";
-
 struct Start {
-  explicit Start(const std::string& settings) {
-    test::writeBytes(demoPath(), fixtures::BuildInstallationFile(fixtures::DemoInstallation()));
-    if (!settings.empty()) test::writeText(settingsPath(), settings);
-  }
+  Start() { test::writeBytes(demoPath(), fixtures::BuildInstallationFile(fixtures::DemoInstallation())); }
   std::string demoPath() const { return folder.path("demo.nbt"); }
   std::string settingsPath() const { return folder.path("Vantrel.ini"); }
 
@@ -35,7 +27,6 @@ struct Start {
       setting = offset = chosenLanguage;
     };
     environment.runStartDialog = [this, button](FrmSelectClkAct& dialog) {
-      messagesBeforeStartDialog = prompts.shown.size();
       startDialogShown = true;
       if (lineBeforeStartDialog) state.clock.ClockTable[5].FunctionHigh = 1;
       (dialog.*button)()->click();
@@ -44,25 +35,16 @@ struct Start {
     if (window) window->setClockLineEditor([](bool) { return true; });
     return window;
   }
-  void finish() {
-    EntryEnvironment environment{state, clock, prompts, settingsPath(), {}, {}, {}};
-    FinishProgram(environment);
-  }
 
   test::TempDir folder;
   ProgramState state;
   FixedClock clock{makeLocalTime(2026, 6, 3, 10, 30)};
   test::ScriptedPrompts prompts;
   bool startDialogShown = false;
-  size_t messagesBeforeStartDialog = 0;
   int languageDialogs = 0;
   bool lineBeforeStartDialog = false;
   int32_t chosenLanguage = 30000;
 };
-
-std::string settingsNaming(const std::string& installation) {
-  return "[Global]\nLanguage=0\n[Clock]\nNBTFile=" + installation + "\n";
-}
 
 }  // namespace
 
@@ -70,37 +52,31 @@ class EntryProcedureTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Its empty-table button then runs the new-table command.
   void aValidInstallationInTheSettingsLeadsStraightToTheStartDialog() {
-    Start start("");
-    test::writeText(start.settingsPath(), settingsNaming(start.demoPath()));
-    auto window = start.run(&FrmSelectClkAct::CmdCancel);
-    QVERIFY(window);
-    QVERIFY(start.startDialogShown);
-    QCOMPARE(start.messagesBeforeStartDialog, size_t{0});
-    QVERIFY(start.prompts.shown.empty());
-    QCOMPARE(start.languageDialogs, 0);
-    QCOMPARE(start.state.installation.Settings.Workdays[0], uint8_t{1});
-  }
-
-  void theStartDialogsEmptyTableButtonRunsTheNewTableCommand() {
-    Start start("");
-    test::writeText(start.settingsPath(), settingsNaming(start.demoPath()));
+    Start start;
+    test::writeText(start.settingsPath(), "[Global]\nLanguage=0\n[Clock]\nNBTFile=" + start.demoPath() + "\n");
     start.lineBeforeStartDialog = true;
     auto window = start.run(&FrmSelectClkAct::CmdNew);
     QVERIFY(window);
+    QVERIFY(start.startDialogShown);
+    QVERIFY(start.prompts.shown.empty());
+    QCOMPARE(start.languageDialogs, 0);
+    QCOMPARE(start.state.installation.Settings.Workdays[0], uint8_t{1});
     QVERIFY(!start.state.clock.ClockTable[5].inUse());
     window->GlobalTimer_Timer();
     QCOMPARE(window->windowTitle(), QString("Ordalis - demo.clk[*]"));
   }
 
   void withoutASettingsFileTheLanguageIsAskedForAndWrittenOnUnload() {
-    Start start("");
+    Start start;
     start.prompts.fileNames = {start.demoPath()};
     auto window = start.run(&FrmSelectClkAct::CmdCancel);
     QVERIFY(window);
     QCOMPARE(start.languageDialogs, 1);
     QVERIFY(window->close());
-    start.finish();
+    EntryEnvironment environment{start.state, start.clock, start.prompts, start.settingsPath(), {}, {}, {}};
+    FinishProgram(environment);
     const std::string written = test::readText(start.settingsPath());
     QVERIFY(written.find("Language=") != std::string::npos);
     QVERIFY(written.find("NBTFile=" + start.demoPath()) != std::string::npos);

@@ -6,12 +6,10 @@
 class SettingsLocationTest : public QObject {
   Q_OBJECT
  private slots:
-  void followsXdgConfigHome() {
+  void followsXdgConfigHomeElseDotConfigInHome() {
     QTemporaryDir folder;
     qputenv("XDG_CONFIG_HOME", folder.path().toUtf8());
     QCOMPARE(QString::fromStdString(ordalis::settingsFilePath()), folder.path() + "/Vantrel.ini");
-  }
-  void defaultsToDotConfigInHome() {
     qunsetenv("XDG_CONFIG_HOME");
     QCOMPARE(QString::fromStdString(ordalis::settingsFilePath()),
              QDir::homePath() + "/.config/Vantrel.ini");

@@ -1,16 +1,8 @@
-// The small forms of start-up: the language dialog, the splash window, the
-// start dialog, and the captions that SetFormTexts gives a form's controls.
-#include <QAction>
-#include <QLabel>
-#include <QApplication>
+// The start dialog: each button hides it, runs its command and closes it.
 #include <QTest>
 #include <QTimer>
 
-#include "base/form_texts.h"
-#include "base/qt/form_captions.h"
 #include "app/qt/frm_select_clk_act.h"
-#include "app/qt/frm_start.h"
-#include "app/qt/frm_taal.h"
 
 using namespace ordalis;
 
@@ -18,7 +10,6 @@ class StartDialogsTest : public QObject {
   Q_OBJECT
 
  private slots:
-
   void eachStartButtonHidesTheDialogRunsItsCommandAndCloses_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("command");
