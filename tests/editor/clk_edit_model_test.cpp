@@ -121,6 +121,7 @@ TEST_F(ClkEditModelTest, TheRepeatUnitDecidesWhatIsShownAndTheCountStaysWithinOn
   c().CboRepeat.select(kRepeatMonths);
   EXPECT_TRUE(c().DateVisible);
   // The repeat count is kept within 1 to 100.
+  c().CboRepeat.select(kRepeatDays);
   model.TxtRepeat_Change("0");
   model.TxtRepeat_LostFocus();
   EXPECT_EQ(c().TxtRepeat.Text, "1");
