@@ -1,5 +1,6 @@
 // The clock-line editor's behaviour without widgets: loading a line,
-// reacting to choices, OK and Cancel.
+// reacting to choices, OK and Cancel; and selecting list entries by their
+// item value; the pictures, date window and stored reference dates.
 #include <gtest/gtest.h>
 
 #include "clock/line_moment.h"
@@ -54,27 +55,16 @@ TEST_F(ClkEditModelTest, NoSelectedLineLoadsNothing) {
 TEST_F(ClkEditModelTest, LoadingShowsTheStoredLine) {
   open(kWednesdayRelay);
   EXPECT_EQ(c().OptTabel, kContinueTable);
-  EXPECT_EQ(c().CboFnc.Entries.size(), 16u);
   EXPECT_EQ(c().CboFnc.Entries[static_cast<size_t>(c().CboFnc.ListIndex)].ItemData, 1);
   EXPECT_EQ(selectedText(c().CboLd), " 01 Hall ceiling");
   EXPECT_EQ(c().TxtLvl.Text, "On");
   EXPECT_EQ(c().TxtRepeat.Text, "2");
   EXPECT_EQ(c().CboRepeat.ListIndex, kRepeatDays);
-  EXPECT_EQ(selectedText(c().CboRepeat), "Dag(en)");
   EXPECT_EQ(c().DatePic, At(2026, 3, 11, 7, 30));
   EXPECT_EQ(c().TimePic, At(2026, 3, 11, 7, 30));
   EXPECT_TRUE(c().LevelVisible);
   EXPECT_EQ(c().VlagPicture, kPictureOn);
-  EXPECT_TRUE(c().DateVisible);
   EXPECT_FALSE(model.controls().TxtPrv.empty());
-}
-
-TEST_F(ClkEditModelTest, AFreeLineLoadsWithNothingChosen) {
-  open({2026, 3, 9, 10, 0, kWorkdayTable, kRepeatDays, 1, 0, 0, 0}, kShowNewLine);
-  EXPECT_EQ(c().CboFnc.ListIndex, -1);
-  EXPECT_TRUE(c().CboLd.Entries.empty());
-  EXPECT_FALSE(c().LevelVisible);
-  EXPECT_FALSE(c().VlagVisible);
 }
 
 // OK stores every choice made in the dialog, the table first among them.
@@ -106,6 +96,10 @@ TEST_F(ClkEditModelTest, OkStoresEveryChoice) {
 // and leaves the line as it was.
 TEST_F(ClkEditModelTest, OkWithoutAChosenFunctionAsksForOneAndStoresNothing) {
   open({2026, 3, 9, 10, 0, kWorkdayTable, kRepeatDays, 1, 0, 0, 0}, kShowNewLine);
+  EXPECT_EQ(c().CboFnc.ListIndex, -1);  // a free line loads with nothing chosen
+  EXPECT_TRUE(c().CboLd.Entries.empty());
+  EXPECT_FALSE(c().LevelVisible);
+  EXPECT_FALSE(c().VlagVisible);
   const ClockLine before = stored();
   EXPECT_FALSE(model.CmdOK_Click(prompts));
   ASSERT_GE(SelectByItemData(c().CboFnc, 5), 0);
@@ -116,7 +110,7 @@ TEST_F(ClkEditModelTest, OkWithoutAChosenFunctionAsksForOneAndStoresNothing) {
   EXPECT_FALSE(program.state.clock.ClocksChanged);
 }
 
-TEST_F(ClkEditModelTest, TheRepeatUnitDecidesWhatIsShown) {
+TEST_F(ClkEditModelTest, TheRepeatUnitDecidesWhatIsShownAndTheCountStaysWithinOneToAHundred) {
   open(kWednesdayRelay);
   c().CboRepeat.select(kRepeatOnce);
   EXPECT_FALSE(c().RepeatCountVisible);
@@ -126,10 +120,8 @@ TEST_F(ClkEditModelTest, TheRepeatUnitDecidesWhatIsShown) {
   EXPECT_FALSE(c().DateVisible);
   c().CboRepeat.select(kRepeatMonths);
   EXPECT_TRUE(c().DateVisible);
-}
-
-TEST_F(ClkEditModelTest, TheRepeatCountIsKeptWithinOneToAHundred) {
-  open(kWednesdayRelay);
+  // The repeat count is kept within 1 to 100.
+  c().CboRepeat.select(kRepeatDays);
   model.TxtRepeat_Change("0");
   model.TxtRepeat_LostFocus();
   EXPECT_EQ(c().TxtRepeat.Text, "1");
@@ -154,7 +146,7 @@ TEST_F(ClkEditModelTest, ChangingADimmerAtHalfToARelayShowsTheUnknownLevel) {
   EXPECT_EQ(c().VlagPicture, kPictureOff);
 }
 
-TEST_F(ClkEditModelTest, AStoredTypeAbove127IsShownAndKept) {
+TEST_F(ClkEditModelTest, AStoredTypeAbove127IsShownAndKeptAndABadTableShowsTheContinueTable) {
   open({2026, 3, 11, 7, 30, kSpecialTable, kRepeatOnce, 1, 150, 5, 0});
   EXPECT_EQ(selectedText(c().CboFnc), "Function: 150");
   EXPECT_EQ(selectedText(c().CboLd), "Function: 150 5");
@@ -163,6 +155,8 @@ TEST_F(ClkEditModelTest, AStoredTypeAbove127IsShownAndKept) {
   EXPECT_EQ(stored().FunctionHigh, 150);
   EXPECT_EQ(stored().FunctionLow, 5);
   EXPECT_EQ(stored().Level, 0);
+  open({2026, 3, 11, 7, 30, 9, kRepeatOnce, 1, 1, 1, 255});  // a table byte out of range
+  EXPECT_EQ(c().OptTabel, kContinueTable);
 }
 
 // Every function of the demo installation, stored through OK, opens again
@@ -195,9 +189,103 @@ TEST_F(ClkEditModelTest, EveryListedFunctionOpensAgainAsStored) {
   EXPECT_TRUE(prompts.shown.empty());
 }
 
-TEST_F(ClkEditModelTest, ATableByteOutOfRangeShowsTheContinueTable) {
-  open({2026, 3, 11, 7, 30, 9, kRepeatOnce, 1, 1, 1, 255});
-  EXPECT_EQ(c().OptTabel, kContinueTable);
+class SelectByItemDataTest : public ::testing::Test {
+ protected:
+  SelectByItemDataTest() {
+    list.add("first", 0x0105);
+    list.add("second", 0x0207);
+    list.add("third", 0x0105);
+    list.SelectionChanged = [this](int index) { reported.push_back(index); };
+  }
+  ItemList list;
+  std::vector<int> reported;
+};
+
+TEST_F(SelectByItemDataTest, LastMatchStaysSelectedAndEveryMatchIsReported) {
+  EXPECT_EQ(2, SelectByItemData(list, 0x0105));
+  EXPECT_EQ(2, list.ListIndex);
+  EXPECT_EQ((std::vector<int>{0, 2}), reported);
+}
+
+TEST_F(SelectByItemDataTest, NoMatchLeavesTheSelection) {
+  list.select(1);
+  reported.clear();
+  EXPECT_EQ(-1, SelectByItemData(list, 0x0300));
+  EXPECT_EQ(1, list.ListIndex);
+  EXPECT_TRUE(reported.empty());
+}
+
+TEST_F(SelectByItemDataTest, MaskComparesOnlyItsBits) {
+  EXPECT_EQ(1, SelectByItemData(list, 0x0200, 0xFF00));
+  EXPECT_EQ(2, SelectByItemData(list, 0x0005, 0x00FF));
+}
+
+TEST(ItemList, ClearingDropsTheSelection) {
+  ItemList list;
+  list.add("only", 1);
+  list.select(0);
+  list.clear();
+  EXPECT_TRUE(list.Entries.empty());
+  EXPECT_EQ(-1, list.ListIndex);
+  EXPECT_EQ(-1, SelectByItemData(list, 1));
+}
+
+using std::chrono::local_days;
+
+local_days Day(int year, int month, int day) { return std::chrono::floor<std::chrono::days>(At(year, month, day)); }
+
+// Types without a level hide the level box; the others show On or Off by it.
+TEST(FunctionPictures, TypesWithoutALevelHideTheLevelBoxAndOthersFollowTheLevel) {
+  const struct { int type, level, picture; bool levelShown; } cases[] = {
+      {21, 0, 6, false}, {22, 0, 6, false}, {23, 0, 6, false}, {27, 0, 6, false}, {24, 0, 9, false},
+      {25, 0, 8, false}, {26, 0, 7, false}, {32, 0, 5, false}, {49, 0, 5, false}, {54, 0, 4, false},
+      {10, 0, 1, false}, {1, 255, kPictureOn, true}, {1, 0, kPictureOff, true}, {2, 3, kPictureOn, true},
+      {200, 0, kPictureOff, true}, {28, 0, kPictureOff, true}, {50, 0, kPictureOff, true}};
+  for (const auto& c : cases) {
+    const FunctionPictureRule rule = PictureForFunction(c.type, c.level);
+    EXPECT_EQ(rule.picture, c.picture) << "type " << c.type;
+    EXPECT_EQ(rule.levelShown, c.levelShown) << "type " << c.type;
+  }
+}
+
+TEST(ReferenceDateWindow, RunsFromThirtyWeeksBackToFortyWeeksAheadAndWidensToHoldTheLine) {
+  const LocalTime now = At(2026, 3, 10, 10, 15);
+  const DateWindow window = ReferenceDateWindow(now, At(2026, 3, 11, 7, 30));
+  EXPECT_EQ(window.earliest, now - std::chrono::weeks{30});
+  EXPECT_EQ(window.latest, now + std::chrono::weeks{40});
+  EXPECT_EQ(ReferenceDateWindow(now, At(2020, 1, 6, 8, 0)).earliest, At(2020, 1, 6, 8, 0));
+  EXPECT_EQ(ReferenceDateWindow(now, At(2028, 5, 1, 8, 0)).latest, At(2028, 5, 1, 8, 0));
+}
+
+// The date OK stores: the reference date moved back by whole repeat
+// intervals until it is no later than this week's Monday (Tuesday 10 March
+// 2026: Monday 9 March), and for the workday and weekend tables the Sunday
+// before this week.
+TEST(OkReferenceDate, MovesBackByWholeIntervalsBeforeThisWeeksMonday) {
+  const LocalTime tuesday = At(2026, 3, 10, 10, 15);
+  const struct {
+    LocalTime value;
+    int table, unit, count;
+    LocalTime now;
+    local_days stored;
+  } cases[] = {
+      {At(2026, 3, 11, 7, 30), kContinueTable, kRepeatDays, 2, tuesday, Day(2026, 3, 7)},
+      {At(2026, 3, 11, 7, 30), kSpecialTable, kRepeatOnce, 2, tuesday, Day(2026, 3, 11)},
+      {At(2026, 3, 11, 7, 30), kSimulationTable, -1, 2, tuesday, Day(2026, 3, 11)},
+      {At(2026, 3, 2, 9, 0), kContinueTable, kRepeatWeeks, 1, tuesday, Day(2026, 3, 2)},
+      {At(2026, 3, 9, 0, 0), kContinueTable, kRepeatHours, 5, tuesday, Day(2026, 3, 9)},
+      {At(2026, 4, 1, 6, 0), kContinueTable, kRepeatWeeks, 2, tuesday, Day(2026, 3, 4)},
+      // 31 May back by months: 30 April, 30 March, 28 February.
+      {At(2026, 5, 31, 6, 0), kContinueTable, kRepeatMonths, 1, tuesday, Day(2026, 2, 28)},
+      {At(2026, 3, 9, 0, 50), kSimulationTable, kRepeatMinutes, 15, tuesday, Day(2026, 3, 8)},
+      {At(2026, 6, 1, 7, 0), kWorkdayTable, kRepeatDays, 3, tuesday, Day(2026, 3, 8)},
+      {At(2026, 6, 1, 7, 0), kWeekendTable, kRepeatDays, 3, tuesday, Day(2026, 3, 8)},
+      // on a Sunday, the Sunday a week before
+      {At(2026, 3, 1), kWorkdayTable, kRepeatDays, 1, At(2026, 3, 15, 20, 0), Day(2026, 3, 8)},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(OkReferenceDate(c.value, c.table, c.unit, c.count, c.now), c.stored)
+        << "table " << c.table << ", unit " << c.unit << ", count " << c.count;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
-// Which functions the editor lists, in which order, with which codes.
+// Which functions the editor lists, in which order, with which codes; and
+// previews of function definitions by list code.
 #include "editor/function_catalogue.h"
+#include "editor/function_preview.h"
 
 #include "catalogue_fixture.h"
 
@@ -33,43 +35,40 @@ TEST_F(FunctionCatalogueTest, TypeListHoldsSixteenTypesWithTheirListCodes) {
                           "If-Then-Else functions", "Process functions", "Service"));
 }
 
-TEST_F(FunctionCatalogueTest, NamedRelayOutputsAreListedByOutputNumber) {
+// Relays by output number, dimmers from dimmer modules only, nothing beyond
+// the model's capacity.
+TEST_F(FunctionCatalogueTest, NamedOutputsAreListedByOutputNumberFromTheirModuleKind) {
   addModule(0, 111, 1).Outputs[0].Name.assign("Garage");
   OutputModule& first = addModule(3, 151, 0);
   first.Outputs[4].Name.assign("Kitchen");
   first.Outputs[7].Name.assign("Hall");
+  addModule(1, 131, 0).Outputs[1].Name.assign("Lounge");
   ItemList relays = list(1);
   EXPECT_THAT(textsOf(relays), ElementsAre(" 05 Kitchen", " 08 Hall", " 09 Garage"));
   EXPECT_THAT(codesOf(relays), ElementsAre(261, 264, 265));
-}
-
-TEST_F(FunctionCatalogueTest, DimmerOutputsComeFromDimmerModulesOnly) {
-  addModule(0, 111, 0).Outputs[1].Name.assign("Relay");
-  addModule(1, 131, 0).Outputs[1].Name.assign("Lounge");
   EXPECT_THAT(textsOf(list(2)), ElementsAre(" 02 Lounge"));
   EXPECT_THAT(codesOf(list(2)), ElementsAre(2 * 256 + 2));
-}
-
-TEST_F(FunctionCatalogueTest, OutputsBeyondTheModelsCapacityAreNotListed) {
   installation.Capacities = capacitiesOf(kKestronEducational);  // 16 relays
-  addModule(0, 111, 2).Outputs[0].Name.assign("Far away");
-  EXPECT_TRUE(list(1).Entries.empty());
+  addModule(5, 111, 2).Outputs[0].Name.assign("Far away");
+  EXPECT_EQ(textsOf(relays), textsOf(list(1)));
 }
 
-TEST_F(FunctionCatalogueTest, SensorWithEitherByteListsItsFunctions) {
+TEST_F(FunctionCatalogueTest, SensorWithEitherByteListsItsFunctionsWithinTheModelsCapacity) {
   addSensor(0, "Attic", 2, 0, 5);
   addSensor(1, "Garden", 2, 7, 0);
+  addSensor(2, "Third", 2, 1, 1);
+  installation.Capacities = capacitiesOf(kKestronEducational);  // 2 sensors
   ItemList sensors = list(kSensorListCode);
   EXPECT_THAT(textsOf(sensors), ElementsAre(" 01 Attic: Up", " 01 Attic: Down", " 01 Attic: Switch",
                                             " 01 Attic: Day", " 01 Attic: Night", " 02 Garden: Up",
                                             " 02 Garden: Down", " 02 Garden: Switch",
                                             " 02 Garden: Day", " 02 Garden: Night"));
-  ASSERT_EQ(10u, sensors.Entries.size());
   EXPECT_EQ(21 * 256 + 1, sensors.Entries[0].ItemData);
   EXPECT_EQ(26 * 256 + 2, sensors.Entries[8].ItemData);
 }
 
-TEST_F(FunctionCatalogueTest, FrostProtectionNeedsLowBitsOne) {
+// Frost protection needs low bits one; low detail leaves out day, night and frost.
+TEST_F(FunctionCatalogueTest, FrostProtectionNeedsLowBitsOneAndLowDetailLeavesOutDayNightAndFrost) {
   addSensor(0, "Cellar", 9, 1, 0);
   addSensor(1, "Porch", 2, 1, 0);
   ItemList sensors = list(kSensorListCode);
@@ -78,17 +77,8 @@ TEST_F(FunctionCatalogueTest, FrostProtectionNeedsLowBitsOne) {
   EXPECT_EQ(" 01 Cellar: Frost protection", sensors.Entries[5].Text);
   EXPECT_EQ(24 * 256 + 1, sensors.Entries[5].ItemData);
   EXPECT_EQ(" 02 Porch: Up", sensors.Entries[6].Text);
-}
-
-TEST_F(FunctionCatalogueTest, LowDetailLeavesOutDayNightAndFrost) {
-  addSensor(0, "Cellar", 9, 1, 0);
-  EXPECT_THAT(codesOf(list(kSensorListCode, 1)), ElementsAre(21 * 256 + 1, 22 * 256 + 1, 23 * 256 + 1));
-}
-
-TEST_F(FunctionCatalogueTest, SensorsBeyondTheModelsCapacityAreNotListed) {
-  installation.Capacities = capacitiesOf(kKestronEducational);  // 2 sensors
-  addSensor(2, "Third", 2, 1, 1);
-  EXPECT_TRUE(list(kSensorListCode).Entries.empty());
+  EXPECT_THAT(codesOf(list(kSensorListCode, 1)), ElementsAre(21 * 256 + 1, 22 * 256 + 1, 23 * 256 + 1,
+                                                              21 * 256 + 2, 22 * 256 + 2, 23 * 256 + 2));
 }
 
 TEST_F(FunctionCatalogueTest, ANamedAudioZoneListsItsEighteenCommandsInOrder) {
@@ -103,23 +93,17 @@ TEST_F(FunctionCatalogueTest, ANamedAudioZoneListsItsEighteenCommandsInOrder) {
   ASSERT_THAT(types, ElementsAre(34, 36, 37, 38, 39, 40, 41, 42, 32, 33, 44, 45, 46, 47, 48, 49, 43, 35));
   EXPECT_EQ(" 04 Living: Power On/Off", audio.Entries[0].Text);
   EXPECT_EQ(" 04 Living: AUX (Extra)", audio.Entries[17].Text);
+  ItemList lowDetail = list(kAudioListCode, 1);  // leaves out the source commands
+  ASSERT_EQ(11u, lowDetail.Entries.size());
+  EXPECT_EQ(32 * 256 + 4, lowDetail.Entries[1].ItemData);
 }
 
-TEST_F(FunctionCatalogueTest, LowDetailAudioLeavesOutTheSourceCommands) {
-  installation.AudioZones[0].Name.assign("Living");
-  ItemList audio = list(kAudioListCode, 1);
-  ASSERT_EQ(11u, audio.Entries.size());
-  EXPECT_EQ(32 * 256 + 1, audio.Entries[1].ItemData);
-}
-
-TEST_F(FunctionCatalogueTest, ClockFunctionsListTheSixRegimes) {
+// Clock functions list the six regimes, service the two no-action functions.
+TEST_F(FunctionCatalogueTest, ClockFunctionsAndServiceListTheirFixedEntries) {
   ItemList regimes = list(14);
   ASSERT_THAT(codesOf(regimes), ElementsAre(14 * 256, 14 * 256 + 1, 14 * 256 + 2, 14 * 256 + 3,
                                             14 * 256 + 4, 14 * 256 + 5));
   EXPECT_EQ(" 00 Regime: Automatic Workday/Weekend", regimes.Entries[0].Text);
-}
-
-TEST_F(FunctionCatalogueTest, ServiceListsTheTwoNoActionFunctions) {
   EXPECT_THAT(textsOf(list(53)),
               ElementsAre(" 00 No-Action Reset Timer", " 01 No-Action Control ON/OFF"));
 }
@@ -162,13 +146,115 @@ TEST_F(FunctionCatalogueTest, InterfacesAreListedByModuleType) {
 }
 
 TEST_F(FunctionCatalogueTest, TypesMapBackToTheirListCodes) {
-  EXPECT_EQ(65, ListCodeOfType(21));
-  EXPECT_EQ(65, ListCodeOfType(27));
-  EXPECT_EQ(66, ListCodeOfType(32));
-  EXPECT_EQ(66, ListCodeOfType(49));
-  EXPECT_EQ(20, ListCodeOfType(20));
-  EXPECT_EQ(50, ListCodeOfType(50));
-  EXPECT_EQ(1, ListCodeOfType(1));
+  for (auto [type, listCode] : {std::pair{21, 65}, {27, 65}, {32, 66}, {49, 66}, {20, 20}, {50, 50}, {1, 1}})
+    EXPECT_EQ(listCode, ListCodeOfType(type)) << type;
+}
+
+class FunctionPreviewTest : public test::CatalogueTest {
+ protected:
+  std::string preview(int listCode, int number) {
+    return FunctionPreviewText(texts, installation, listCode, number);
+  }
+  void nameRelay(int n, const char* name) {
+    OutputModule& module = installation.OutputModules[0];
+    module.ModuleType = 111;
+    module.Outputs[n - 1].Name.assign(name);
+  }
+};
+
+TEST_F(FunctionPreviewTest, RelayShowsItsLoadAndUnitKind) {
+  ModuleOutput& output = addModule(0, 111, 0).Outputs[4];
+  output.Name.assign("Kitchen");
+  output.Value = 60;
+  output.Kind = 'L';
+  EXPECT_EQ("REL  05 Kitchen 60 VA LightPoint", preview(1, 5));
+}
+
+TEST_F(FunctionPreviewTest, DimmerShowsItsTimeInHalfSeconds) {
+  ModuleOutput& output = addModule(0, 131, 0).Outputs[0];
+  output.Name.assign("Lounge");
+  output.Parameter = 25;
+  output.Value = 300;
+  output.Kind = 0;
+  EXPECT_EQ("DIM  01 Lounge 12.5 s 300 VA Unknown", preview(2, 1));
+  texts.LanguageOffset = 10000;  // Dutch writes a decimal comma
+  EXPECT_NE(std::string::npos, preview(2, 1).find(" 12,5 s ")) << preview(2, 1);
+}
+
+TEST_F(FunctionPreviewTest, TimedFunctionShowsTargetLevelAndTime) {
+  nameRelay(3, "Stairs");
+  TimedFunction& f = installation.TimedFunctions[2];
+  f.Parameters = {1, 3, 255};
+  f.Value = 90;
+  EXPECT_EQ("REL  03 Stairs On 90 Sec", preview(5, 2));
+}
+
+TEST_F(FunctionPreviewTest, LocalMoodShowsItsStepsWithALevel) {
+  nameRelay(1, "Lamp");
+  addModule(1, 131, 0).Outputs[1].Name.assign("Spots");
+  LocalMood& mood = installation.LocalMoods[0];
+  mood.Entries[0] = {1, 1, 0};
+  mood.Entries[3] = {2, 2, 127};
+  EXPECT_EQ("REL  01 Lamp Off\r\nDIM  02 Spots 50 %", preview(8, 0));
+}
+
+TEST_F(FunctionPreviewTest, TimedLocalMoodAddsTheTimeOfEachStep) {
+  installation.Flags[1].Name.assign("Away");
+  TimedLocalMood& mood = installation.TimedLocalMoods[4];
+  mood.Entries[9].Bytes = {15, 1, 255};
+  mood.Entries[9].Value = 30;
+  EXPECT_EQ("FLG  01 Away On 30 Sec", preview(9, 4));
+}
+
+TEST_F(FunctionPreviewTest, GeneralMoodShowsCoupledRelaysThenDimmersThenSteps) {
+  nameRelay(2, "Lamp");
+  GeneralMood& mood = installation.GeneralMoods[1];
+  mood.Relays[2] = 255;
+  mood.Dimmers[120] = 127;
+  mood.Entries[5] = {10, 3, 255};
+  installation.GeneralMoods[3].Name.assign("Holiday");
+  EXPECT_EQ("REL  02 Lamp On\r\n\r\nDIM 120 50 %\r\nGMD  03 Holiday On", preview(10, 1));
+}
+
+TEST_F(FunctionPreviewTest, MessageOnAnInterfaceShowsItsLinesAndBeeps) {
+  AlarmMessage& m = installation.Messages[2];
+  m.Line1.assign("Door open");
+  m.Line2.assign("Garage");
+  m.Parameters = {12, 3};
+  EXPECT_EQ("Message on interface 12 \r\nDoor open       \r\nGarage          \r\nNumber of beeps: 3",
+            preview(54, 2));
+}
+
+TEST_F(FunctionPreviewTest, IfThenElseShowsConditionThenAndElse) {
+  installation.Conditions[1].Name.assign("Dark");
+  installation.Flags[2].Name.assign("Lights");
+  installation.IfThenElseFunctions[0].Parameters = {60, 1, 15, 2, 0, 0, 0, 0};
+  EXPECT_EQ(
+      "If condition (true): \r\n  CON  01 Dark\r\n'THEN: \r\n  FLG  02 Lights\r\n'ELSE: \r\n  None",
+      preview(4, 0));
+}
+
+TEST_F(FunctionPreviewTest, ProcessShowsEffectMonitoredAndExecuted) {
+  installation.Flags[0].Name.assign("Alarm");
+  installation.ProcessFunctions[9].Parameters = {15, 0, 0, 2, 99, 7, 0};
+  EXPECT_EQ(
+      "Effect after activation: \r\n  ON if TRUE & OFF if FALSE (all edges)\r\n"
+      "Function to be monitored: \r\n  FLG  00 Alarm\r\n"
+      "Function to be executed: \r\n  Function: 99 7",
+      preview(3, 9));
+  installation.ProcessFunctions[0].Parameters = {0, 0, 0, 3, 0, 0, 0};  // an unknown effect: no effect text
+  EXPECT_EQ(0u, preview(3, 0).find("Effect after activation: \r\n  \r\n"));
+}
+
+// Groups, plain lists and numbers beyond the table have no preview.
+TEST_F(FunctionPreviewTest, GroupsPlainListsAndNumbersBeyondTheTableHaveNoPreview) {
+  installation.Flags[0].Name.assign("Named");
+  installation.AudioZones[0].Name.assign("Living");
+  for (int code : {14, 15, 51, 52, 53, 65, 66, 0, 99}) EXPECT_EQ("", preview(code, 1)) << code;
+  for (int code : {3, 4, 5, 8, 9, 10, 54}) {
+    EXPECT_EQ("", preview(code, 255)) << code;
+    EXPECT_EQ("", preview(code, -1)) << code;
+  }
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
-// One-line descriptions of function codes and interfaces.
+// One-line descriptions of function codes and interfaces, texts of raw
+// values, and names in code page 1252 shown as UTF-8.
+#include "functions/ansi_text.h"
 #include "functions/function_text.h"
+#include "functions/value_text.h"
 
 #include "tests/editor/catalogue_fixture.h"
 
@@ -33,54 +36,33 @@ TEST_F(FunctionTextTest, EachStyleShowsItsPartsWithTabsWhereItAllowsThem) {
   EXPECT_EQ("LMD  07\tEvening", text(8, 7, kCodeNumberAndName, true));
 }
 
-TEST_F(FunctionTextTest, NumberAndNameStyleShowsTwoDigitsRightAlignedInThree) {
+// Numbers two digits right-aligned in three; type 0 is None; types without
+// names read their type and number; audio and sensor commands name their
+// zone; the text tables name regimes and no-action functions; a number
+// beyond its table has no name.
+TEST_F(FunctionTextTest, EachTypeTakesItsNameFromItsOwnSource) {
   addModule(0, 111, 0).Outputs[4].Name.assign("Kitchen");
   installation.LocalMoods[99].Name.assign("Late");
   installation.Sensors[0].Name.assign("Attic");
-  EXPECT_EQ(" 05 Kitchen", text(1, 5));
-  EXPECT_EQ(" 99 Late", text(8, 99));
-  EXPECT_EQ(" 01 Attic", text(20, 0));
-  EXPECT_EQ(" 12", text(5, 12));
-  EXPECT_EQ("", text(5, 12, kNameOnly));
+  installation.Sensors[2].Name.assign("Cellar");
+  installation.AudioZones[0].Name.assign("Living");
+  installation.TimedFunctions[69].Name.assign("Last");
+  const struct { int type, number, style; const char* text; } cases[] = {
+      {1, 5, kNumberAndName, " 05 Kitchen"}, {8, 99, kNumberAndName, " 99 Late"}, {20, 0, kNumberAndName, " 01 Attic"},
+      {5, 12, kNumberAndName, " 12"}, {5, 12, kNameOnly, ""}, {0, 17, 0, "None"}, {0, 17, 1, "None"},
+      {0, 17, 2, "None"}, {0, 17, 3, "None"}, {99, 7, kCodeNumberAndName, "Function: 99 7"},
+      {61, 3, kNameOnly, "Function: 61 3"}, {34, 1, kNumberAndName, " 01 Living: Power On/Off"},
+      {32, 1, kNameOnly, "Living: Volume Up"}, {24, 3, kNameOnly, "Cellar: Frost protection"},
+      {34, 0, kNameOnly, ""}, {21, 33, kNameOnly, ""}, {14, 1, kNameOnly, "Regime: Workday"},
+      {14, 5, kNameOnly, "Custom Clock Table On/Off"}, {14, 6, kNameOnly, ""},
+      {53, 1, kNameOnly, "No-Action Control ON/OFF"}, {53, 2, kNameOnly, ""}, {5, 69, kNameOnly, "Last"},
+      {8, -1, kNameOnly, ""}, {1, 0, kNameOnly, ""}};
+  for (const auto& c : cases) EXPECT_EQ(c.text, text(c.type, c.number, c.style)) << c.type << " " << c.number;
+  for (int type : {3, 4, 5, 7, 8, 9, 10, 11, 15, 20, 28, 31, 51, 54, 60, 200})
+    EXPECT_EQ("", text(type, 255, kNameOnly)) << type;
   EXPECT_EQ("123", FormatNumber00(123, 3));
   EXPECT_EQ(" 00", FormatNumber00(0, 3));
   EXPECT_EQ("-01", FormatNumber00(-1, 3));
-}
-
-TEST_F(FunctionTextTest, TypeZeroIsNoneInEveryStyle) {
-  for (int style = 0; style <= 3; ++style) EXPECT_EQ("None", text(0, 17, style)) << style;
-}
-
-TEST_F(FunctionTextTest, TypesWithoutNamesReadFunctionTypeAndNumber) {
-  EXPECT_EQ("Function: 99 7", text(99, 7, kCodeNumberAndName));
-  EXPECT_EQ("Function: 61 3", text(61, 3, kNameOnly));
-}
-
-TEST_F(FunctionTextTest, AudioAndSensorCommandsNameTheirZoneAndCommand) {
-  installation.AudioZones[0].Name.assign("Living");
-  installation.Sensors[2].Name.assign("Cellar");
-  EXPECT_EQ(" 01 Living: Power On/Off", text(34, 1));
-  EXPECT_EQ("Living: Volume Up", text(32, 1, kNameOnly));
-  EXPECT_EQ("Cellar: Frost protection", text(24, 3, kNameOnly));
-  EXPECT_EQ("", text(34, 0, kNameOnly));
-  EXPECT_EQ("", text(21, 33, kNameOnly));
-}
-
-TEST_F(FunctionTextTest, NamesFromTheTextTables) {
-  EXPECT_EQ("Regime: Workday", text(14, 1, kNameOnly));
-  EXPECT_EQ("Custom Clock Table On/Off", text(14, 5, kNameOnly));
-  EXPECT_EQ("", text(14, 6, kNameOnly));
-  EXPECT_EQ("No-Action Control ON/OFF", text(53, 1, kNameOnly));
-  EXPECT_EQ("", text(53, 2, kNameOnly));
-}
-
-TEST_F(FunctionTextTest, NumbersBeyondTheTableHaveNoName) {
-  installation.TimedFunctions[69].Name.assign("Last");
-  EXPECT_EQ("Last", text(5, 69, kNameOnly));
-  for (int type : {3, 4, 5, 7, 8, 9, 10, 11, 15, 20, 28, 31, 51, 54, 60, 200})
-    EXPECT_EQ("", text(type, 255, kNameOnly)) << type;
-  EXPECT_EQ("", text(8, -1, kNameOnly));
-  EXPECT_EQ("", text(1, 0, kNameOnly));
 }
 
 TEST_F(FunctionTextTest, ExistsWhenTheNameOnlyTextIsNotEmpty) {
@@ -100,6 +82,50 @@ TEST_F(FunctionTextTest, TouchPanelKeepsTheWholeName) {
   EXPECT_EQ("I 05 XT4 " + name, TouchPanelText(texts, installation, 5, kCodeNumberAndName, false));
   EXPECT_EQ("XT4\t" + name, TouchPanelText(texts, installation, 5, kCodeAndName, true));
   EXPECT_EQ(" " + name, TouchPanelText(texts, installation, 5, kNameOnly, false));
+}
+
+TEST(AnsiToUtf8, KeepsAsciiAndConvertsLatinLettersAndTheWindowsRow) {
+  EXPECT_EQ("Kitchen  ", AnsiToUtf8("Kitchen  "));
+  EXPECT_EQ("Salle \xC3\xA0 manger \xC3\xA9t\xC3\xA9", AnsiToUtf8("Salle \xE0 manger \xE9t\xE9"));
+  EXPECT_EQ("\xC2\xA0\xC3\xBF", AnsiToUtf8("\xA0\xFF"));
+  EXPECT_EQ("\xE2\x82\xAC", AnsiToUtf8("\x80"));  // euro sign
+  EXPECT_EQ("\xE2\x80\x9C" "a\xE2\x80\x9D", AnsiToUtf8("\x93" "a\x94"));
+  EXPECT_EQ("\xC2\x81", AnsiToUtf8("\x81"));  // unassigned: its C1 control
+  EXPECT_EQ("\xC5\xB8", AnsiToUtf8("\x9F"));  // Y with diaeresis
+}
+
+// Relays read On, Off and Uncoupled, dimmers per cent, buzzers and buttons
+// their number, motors Up and Down, other types On or Off; the rest "????".
+TEST(ValueText, EachTypeReadsItsLevelsInItsOwnWords) {
+  const Texts texts;
+  const struct { int raw; uint8_t type; const char* text; } cases[] = {
+      {0, 1, "Off"},      {255, 1, "On"},     {3, 1, "Uncoupled"}, {2, 1, "????"},  {127, 2, "50 %"},
+      {255, 2, "100 %"},  {128, 2, "0 %"},    {3, 2, "Uncoupled"}, {200, 51, "200"}, {7, 52, "7"},
+      {0, 55, "Down"},    {255, 55, "Up"},    {127, 55, "????"},   {0, 8, "Off"},   {255, 10, "On"},
+      {3, 8, "????"}};
+  for (const auto& c : cases) EXPECT_EQ(c.text, ValueText(texts, kLevelFormat, c.raw, c.type)) << c.raw << " " << int(c.type);
+  EXPECT_EQ("30 Sec", ValueText(texts, kSecondsFormat, 30, 5));
+  EXPECT_EQ("30 Sec", ValueText(texts, kSecondsFormat, 30, 0));
+  EXPECT_EQ("12", ValueText(texts, kNumberFormat, 12, 0));
+}
+
+// The leading number, letters before it skipped, up to a second decimal
+// point or minus sign; and what reading that part gives.
+TEST(NumericPart, TakesTheLeadingNumberAndReadNumericPartReadsIt) {
+  const struct { const char* typed; const char* part; } parts[] = {
+      {" 55 %", "55"}, {"12,5 s", "12.5"}, {"-3", "-3"}, {"Off", ""},      {"", ""},
+      {"1.2.3", "1.2"}, {"1,2.3", "1.2"},  {"--5", "-"},  {"5-3-", "5-3"}, {"abc12def", "12"}, {"Level 7", "7"}};
+  for (const auto& p : parts) EXPECT_EQ(p.part, NumericPart(p.typed)) << p.typed;
+  const struct { const char* part; double value; } values[] = {
+      {"55", 55}, {"12.5", 12.5}, {"-3", -3}, {"5-", 5}, {".5", 0.5}, {"", 0}, {"-", 0}, {".", 0}};
+  for (const auto& v : values) EXPECT_DOUBLE_EQ(v.value, ReadNumericPart(v.part)) << v.part;
+}
+
+TEST(ReadNumericPart, ReadsAnEndlessNumberAsHuge) {
+  const std::string digits(400, '9');
+  EXPECT_GT(ReadNumericPart(digits), 1e300);
+  EXPECT_LT(ReadNumericPart("-" + digits), -1e300);
+  EXPECT_DOUBLE_EQ(0, ReadNumericPart("0." + std::string(400, '0') + "1"));
 }
 
 }  // namespace

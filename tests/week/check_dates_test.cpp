@@ -72,24 +72,6 @@ TEST(CheckDates, MinuteRepeatsStepBackToMondayButKeepTheirTime) {
   EXPECT_EQ(0, lines[3].Minute);
 }
 
-TEST(CheckDates, EveryUnitMovesBackByWholeIntervals) {
-  EXPECT_EQ((Date{2025, 3, 9}), Normalised({.year = 2025, .month = 3, .day = 11, .hour = 3,
-                                            .unit = kRepeatHours, .count = 5}));
-  EXPECT_EQ((Date{2025, 3, 9}), Normalised({.year = 2025, .month = 3, .day = 20, .hour = 7,
-                                            .unit = kRepeatDays, .count = 1}));
-  EXPECT_EQ((Date{2025, 3, 4}), Normalised({.year = 2025, .month = 4, .day = 1, .unit = kRepeatWeeks, .count = 2}));
-  EXPECT_EQ((Date{2025, 2, 28}), Normalised({.year = 2025, .month = 5, .day = 31, .unit = kRepeatMonths, .count = 1}));
-  EXPECT_EQ((Date{2025, 3, 8}), Normalised({.year = 2025, .month = 3, .day = 14, .unit = kRepeatWorkdays, .count = 3}));
-  EXPECT_EQ((Date{2025, 3, 6}), Normalised({.year = 2025, .month = 3, .day = 16, .unit = kRepeatWeekendDays, .count = 5}));
-}
-
-TEST(CheckDates, MonthlyStepsStayClippedOnTheWayBack) {
-  // From 31 July every month, with Monday 31 March 2025 as the limit: June
-  // clips the day to 30, so the result is 30 March, not 31 March.
-  EXPECT_EQ((Date{2025, 3, 30}), Normalised({.year = 2025, .month = 7, .day = 31, .unit = kRepeatMonths, .count = 1},
-                                            At(2025, 4, 2)));
-}
-
 TEST(CheckDates, ReturnsTheLinesWhoseDateChanged) {
   ClockLineArray lines{};
   lines[1] = MakeLine({.year = 2025, .month = 3, .day = 20, .unit = kRepeatDays, .count = 1});
@@ -99,28 +81,37 @@ TEST(CheckDates, ReturnsTheLinesWhoseDateChanged) {
   EXPECT_EQ((std::vector<int>{1, 6}), CheckDates(lines, kNow));
 }
 
-TEST(CheckDates, LinesDatedYearsAheadGiveExactlyTheStepByStepResult) {
-  const LocalTime monday = At(2025, 3, 10);
+// Every unit moves back by whole intervals, months clipped on the way back
+// (from 31 July, June gives 30 March, not 31), exactly as the step-by-step loop.
+TEST(CheckDates, EveryUnitGivesExactlyTheStepByStepResultAlsoYearsAhead) {
   const struct {
     LineSpec spec;
+    LocalTime limit = At(2025, 3, 10);
   } cases[] = {
       {{.year = 2029, .month = 12, .day = 31, .hour = 23, .minute = 59, .unit = kRepeatMinutes, .count = 1}},
       {{.year = 2029, .month = 6, .day = 1, .hour = 12, .unit = kRepeatMinutes, .count = 250}},
       {{.year = 2028, .month = 2, .day = 29, .hour = 5, .unit = kRepeatHours, .count = 7}},
+      {{.year = 2025, .month = 3, .day = 11, .hour = 3, .unit = kRepeatHours, .count = 5}},
       {{.year = 2029, .month = 1, .day = 1, .unit = kRepeatDays, .count = 255}},
+      {{.year = 2025, .month = 4, .day = 1, .unit = kRepeatWeeks, .count = 2}},
       {{.year = 2029, .month = 1, .day = 31, .hour = 8, .unit = kRepeatMonths, .count = 1}},
       {{.year = 2029, .month = 8, .day = 31, .unit = kRepeatMonths, .count = 7}},
       {{.year = 2028, .month = 2, .day = 29, .unit = kRepeatMonths, .count = 12}},
       {{.year = 2026, .month = 3, .day = 10, .unit = kRepeatMonths, .count = 12}},
       {{.year = 2025, .month = 3, .day = 31, .hour = 1, .unit = kRepeatMonths, .count = 3}},
+      {{.year = 2025, .month = 7, .day = 31, .unit = kRepeatMonths, .count = 1}, At(2025, 3, 31)},
+      {{.year = 2025, .month = 3, .day = 14, .unit = kRepeatWorkdays, .count = 3}},
+      {{.year = 2025, .month = 3, .day = 16, .unit = kRepeatWeekendDays, .count = 5}},
   };
   for (const auto& c : cases) {
     ClockLine line = MakeLine(c.spec);
-    const LocalTime expected = StepBackOneByOne(LineMoment(line), monday, c.spec.unit, c.spec.count);
-    MoveBackToWeek(line, monday);
+    const LocalTime expected = StepBackOneByOne(LineMoment(line), c.limit, c.spec.unit, c.spec.count);
+    MoveBackToWeek(line, c.limit);
     EXPECT_EQ(floor<days>(expected), LineDate(line)) << c.spec.year << "-" << c.spec.month << "-"
                                                        << c.spec.day << " unit " << int(c.spec.unit);
   }
+  EXPECT_EQ((Date{2025, 3, 30}), Normalised({.year = 2025, .month = 7, .day = 31, .unit = kRepeatMonths, .count = 1},
+                                            At(2025, 4, 2)));
 }
 
 }  // namespace

@@ -87,16 +87,13 @@ TEST_F(Lanes, LinesThatDisagreeAtOneMinuteLeaveTheStateUnknownAndConflictWhereTh
   Line(1, kRelay, kWorkdayTable);
   Line(2, kRelay, kSimulationTable);
   Line(3, kRelay, kWorkdayTable);
-  Line(4, kMood, kSpecialTable);
-  Line(5, kMood, kSimulationTable);
   before = {Fire(At(2025, 3, 9, 23), 1, 255), Fire(At(2025, 3, 9, 23), 3, 255)};
   week = {Fire(At(2025, 3, 10, 7), 0, 255), Fire(At(2025, 3, 10, 7), 1, 0),    // continue beside workday
           Fire(At(2025, 3, 11, 7), 1, 255), Fire(At(2025, 3, 11, 7), 2, 0),    // workday or simulation
           Fire(At(2025, 3, 12, 7), 1, 255), Fire(At(2025, 3, 12, 7), 3, 255),  // agreeing lines
-          Fire(At(2025, 3, 13, 7), 1, 0),   Fire(At(2025, 3, 13, 7), 3, 255),  // one table
-          Fire(At(2025, 3, 14, 7), 4, 0),   Fire(At(2025, 3, 14, 7), 5, 255)};
+          Fire(At(2025, 3, 13, 7), 1, 0),   Fire(At(2025, 3, 13, 7), 3, 255)};  // one table
   const WeekLanes result = Build();
-  ASSERT_EQ(2u, result.lanes.size());
+  ASSERT_EQ(1u, result.lanes.size());
   const FunctionLane& relay = result.lanes[0];
   EXPECT_EQ(On(), relay.carriedIn);
   const std::vector<std::pair<LocalTime, LaneState>> steps = {
@@ -108,8 +105,6 @@ TEST_F(Lanes, LinesThatDisagreeAtOneMinuteLeaveTheStateUnknownAndConflictWhereTh
   std::vector<bool> marked;
   for (const LaneChange& change : relay.changes) marked.push_back(change.conflict);
   EXPECT_EQ((std::vector<bool>{true, true, false, false, false, false, true, true}), marked);
-  ASSERT_EQ(1u, result.lanes[1].conflicts.size());  // the special table runs beside the simulation
-  EXPECT_EQ((std::vector<int>{4, 5}), result.lanes[1].conflicts[0].lines);
 }
 
 TEST_F(Lanes, HiddenTablesAndLinesAboveTheCapacityGiveNoLaneAndNoFiring) {

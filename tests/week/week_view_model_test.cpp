@@ -1,5 +1,6 @@
 // The week view model: week start, placement with the pool and counts, the
-// visible tables, the hit test, dragging and the selection panel.
+// visible tables, the hit test, dragging and the selection panel; colours
+// by table and function pictures by kind and level.
 #include "week/week_view_model.h"
 
 #include "app/program_state.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "clock/line_moment.h"
+#include "week/klok_control_rules.h"
 #include "week/week_geometry.h"
 #include "support/line_builder.h"
 
@@ -41,18 +43,6 @@ class WeekView : public ::testing::Test {
     return count;
   }
 };
-
-TEST_F(WeekView, MainControlStandsAtTheMomentOfItsLine) {
-  Put(4, {.year = 2025, .month = 3, .day = 13, .hour = 7, .minute = 30});
-  model.Repaint();
-  const ClockControl& control = model.Control(4);
-  EXPECT_TRUE(control.visible);
-  EXPECT_EQ(4, control.ClkIndex);
-  EXPECT_EQ(20 + 140 + 10 - 5, control.left);
-  EXPECT_EQ(70 * 3 + 15, control.top);
-  EXPECT_EQ(1, control.ClkCount);
-  EXPECT_EQ(0, VisiblePoolCount());
-}
 
 TEST_F(WeekView, LinesOnOneSpotShowTheirCountAndOneDraggedAwayLowersIt) {
   Put(0, {.year = 2025, .month = 3, .day = 11, .hour = 8});
@@ -108,7 +98,6 @@ TEST_F(WeekView, HiddenTableIsNeitherDrawnNorHit) {
   EXPECT_EQ((std::vector<int>{2}), (model.CheckCoord(week::TimeX(10, 0), week::ReferenceY(5)), model.HitList()));
 }
 
-
 TEST_F(WeekView, HitTestReachesFivePixelsSidewaysAndTwentyFiveUpOrDown) {
   Put(3, {.year = 2025, .month = 3, .day = 12, .hour = 6});  // Wednesday, x = 140, y = 180
   model.Repaint();
@@ -121,9 +110,7 @@ TEST_F(WeekView, HitTestReachesFivePixelsSidewaysAndTwentyFiveUpOrDown) {
   EXPECT_EQ(0, model.CheckCoord(140, 154.5));
   EXPECT_EQ(0, model.CheckCoord(140, 205.5));
   EXPECT_TRUE(model.HitList().empty());
-}
-
-TEST_F(WeekView, HitTestFindsOccurrencesAndListsAtMostTenLinesInIndexOrder) {
+  // Occurrences are hit too, and at most ten lines are listed, in index order.
   for (int i = 0; i < 12; ++i)
     Put(20 + i, {.year = 2025, .month = 3, .day = 3, .hour = 12, .unit = kRepeatWeeks, .count = 1});
   model.Repaint();
@@ -245,6 +232,32 @@ TEST_F(WeekView, ChangedControlsAreReportedOnceAndHiddenOnesToo) {
   state.clock.ClockTable[1] = ClockLine{};
   model.Repaint();
   EXPECT_EQ(shown, model.TakeChangedControls());
+}
+
+TEST(KlokControlRules, EachTableHasItsColourAndUnknownTablesDrawBlack) {
+  EXPECT_EQ((Rgb{0, 0, 0}), TableColour(kContinueTable));
+  EXPECT_EQ((Rgb{255, 0, 0}), TableColour(kWorkdayTable));
+  EXPECT_EQ((Rgb{0, 0, 255}), TableColour(kWeekendTable));
+  EXPECT_EQ((Rgb{0, 255, 0}), TableColour(kSimulationTable));
+  EXPECT_EQ((Rgb{255, 255, 0}), TableColour(kSpecialTable));
+  EXPECT_EQ((Rgb{0, 0, 0}), TableColour(9));
+}
+
+// Special kinds show their picture whatever the level; the others, and the
+// neighbours of the special ranges, On or Off by the level.
+TEST(KlokControlRules, PicturesFollowTheKindAndForOrdinaryKindsTheLevel) {
+  const struct { uint8_t kind; int off, on; } cases[] = {
+      {51, kPictureBuzzer, kPictureBuzzer}, {54, kPictureMessage, kPictureMessage},
+      {32, kPictureAudio, kPictureAudio},   {49, kPictureAudio, kPictureAudio},   {26, kPictureDay, kPictureDay},
+      {25, kPictureNight, kPictureNight},   {24, kPictureFrost, kPictureFrost},   {21, kPictureSensor, kPictureSensor},
+      {23, kPictureSensor, kPictureSensor}, {27, kPictureSensor, kPictureSensor}, {1, kPictureOff, kPictureOn},
+      {31, kPictureOff, kPictureOn},        {50, kPictureOff, kPictureOn},        {28, kPictureOff, kPictureOn},
+      {20, kPictureOff, kPictureOn}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.off, FunctionPictureOf(c.kind, 0)) << int(c.kind);
+    EXPECT_EQ(c.on, FunctionPictureOf(c.kind, 1)) << int(c.kind);
+    EXPECT_EQ(c.on, FunctionPictureOf(c.kind, 255)) << int(c.kind);
+  }
 }
 
 }  // namespace

@@ -2,25 +2,18 @@
 // with a scripted user and a fixed clock (Tuesday 10 March 2026, 10:15).
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimeEdit>
 #include <QTimer>
-#include <QToolButton>
 
-#include "clock/line_moment.h"
 #include "editor/clk_edit_fixture.h"
 #include "editor/clk_edit_rules.h"
 #include "clock/levels.h"
 #include "editor/qt/frm_clk_edit.h"
-#include "editor/qt/up_down.h"
 #include "mainwindow/qt/frm_klokken.h"
-#include "editor/qt/function_pictures.h"
 #include "support/scripted_prompts.h"
 
 using namespace ordalis;
@@ -104,8 +97,6 @@ class FrmClkEditTest : public QObject {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
     QVERIFY(editor.option(kContinueTable)->isChecked());
-    QVERIFY(editor.control<QDateEdit>("DatePic")->isVisible() ||
-            editor.box("TxtRepeat")->text() == "1");
     // Dimmers, the first dimmer, 30 per cent, Enter.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QComboBox* types = editor.combo("CboFnc");

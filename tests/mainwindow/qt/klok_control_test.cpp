@@ -40,7 +40,6 @@ class KlokControlTest : public QObject {
     QTest::newRow("alone") << 1 << false;
     QTest::newRow("none set") << 0 << false;
     QTest::newRow("two on one spot") << 2 << true;
-    QTest::newRow("three on one spot") << 3 << true;
   }
   void theCountIsPrintedOnlyAboveOne() {
     QFETCH(int, count);

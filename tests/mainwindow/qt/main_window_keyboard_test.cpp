@@ -98,8 +98,9 @@ class MainWindowKeyboardTest : public QObject {
     program.prompts.answers = {Answer::Yes};
     program.press("Del");
     QVERIFY(!program.state.clock.ClockTable[1].inUse());
-    program.press("PgDown PgDown");
-    QCOMPARE(program.window->scrWeeks()->value(), 2);
+    program.press("PgDown PgDown PgUp");
+    QCOMPARE(program.window->scrWeeks()->value(), 1);
+    QCOMPARE(program.window->body()->dayDate(6), QString("14-06-2026"));
     program.press("Home");
     QCOMPARE(program.window->scrWeeks()->value(), 0);
     QCOMPARE(program.window->body()->dayDate(0), QString("01-06-2026"));
@@ -112,8 +113,15 @@ class MainWindowKeyboardTest : public QObject {
     program.press("Right");
     SelectionPanelWidget* panel = program.window->selectionPanel();
     QCOMPARE(panel->tabs()->count(), 2);
+    QVERIFY(panel->slotFrame(1)->isVisible() && !panel->slotFrame(2)->isVisible());
+    QVERIFY(panel->momentLabel(0)->text().startsWith("01/06 08:00"));
+    QCOMPARE(panel->slotFrame(1)->palette().color(QPalette::Window), QColor(0, 0, 128));
+    QCOMPARE(panel->functionLabel(1)->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    QCOMPARE(panel->functionLabel(0)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     QTest::mouseClick(panel->momentLabel(1), Qt::LeftButton);
     QCOMPARE(program.selectedLine(), 5);
+    QCOMPARE(panel->tabs()->currentIndex(), 1);
+    QCOMPARE(panel->slotFrame(0)->palette().color(QPalette::Window), QColor(0, 0, 128));
     QTest::mouseClick(panel->slotFrame(0), Qt::LeftButton, {}, QPoint(200, 5));
     QCOMPARE(program.selectedLine(), 0);
   }

@@ -45,14 +45,12 @@ class MainWindowRenderTest : public QObject {
     m_image = m_window->grab().toImage();
   }
 
-  void aWorkdayLineIsARedMarkerAtItsMoment() {
+  void workdayLinesAreRedMarkersAndWeekendLinesBlue() {
     // The front door light goes on at 07:00 every workday.
     for (int row = 0; row < 5; ++row)
       QCOMPARE(QColor(m_image.pixel(markerPoint(*m_window, row, 7, 0))), QColor(255, 0, 0));
     QVERIFY(QColor(m_image.pixel(markerPoint(*m_window, 5, 7, 0))) != QColor(255, 0, 0));
-  }
-
-  void aWeekendLineIsABlueMarkerOnSaturdayAndSunday() {
+    // A weekend line is a blue marker on Saturday and Sunday.
     QCOMPARE(QColor(m_image.pixel(markerPoint(*m_window, 5, 9, 0))), QColor(0, 0, 255));
     QCOMPARE(QColor(m_image.pixel(markerPoint(*m_window, 6, 9, 0))), QColor(0, 0, 255));
     QVERIFY(QColor(m_image.pixel(markerPoint(*m_window, 4, 9, 0))) != QColor(0, 0, 255));
