@@ -124,7 +124,7 @@ class FrmComTest : public QObject {
     QTest::mouseClick(dialog.cmdSendOK, Qt::LeftButton);
     QTRY_VERIFY(stage.finishedTransfer());
     QCOMPARE(dialog.PanProgress->value(), 100);
-    QCOMPARE(dialog.lblProgress->text(), QString("Progress: 100%"));
+    QVERIFY(dialog.lblProgress->text().startsWith("Progress: 100%"));
     QVERIFY(progress.count() > 3);
     QVERIFY(stage.prompts.shown.empty());
     QCOMPARE(stage.central.sectionsWritten(), 1);
