@@ -45,21 +45,15 @@ struct ConnectedLine : LinkedCentral {
   std::array<uint8_t, 10001> area{};
 };
 
-TEST(SendBlock, ThirtyBytesGoAsTwoFullPacketsAndAClosingEmptyOne) {
-  ConnectedLine line;
-  ASSERT_EQ(line.send(countingBytes(30)), transfer::kOk);
-  EXPECT_EQ(line.writtenSince(line.sendStart)[0], 0xA5);
-  EXPECT_EQ(line.headers(), (std::vector<uint8_t>{0x0F, 0x1F, 0x20}));
-  std::vector<uint8_t> tail = line.writtenSince(line.pc.written().size() - 2);
-  EXPECT_EQ(tail, (std::vector<uint8_t>{0x20, 0x20}));  // header and checksum
-  EXPECT_EQ(line.central.memory[kSection], countingBytes(30));
-}
-
-TEST(SendBlock, SevenBytesAreOnePacketWithItsChecksum) {
-  ConnectedLine line;
-  ASSERT_EQ(line.send(countingBytes(7)), transfer::kOk);
-  std::vector<uint8_t> expected{0xA5, 0x07, 1, 2, 3, 4, 5, 6, 7, (0x07 + 28) & 0xFF};
-  EXPECT_EQ(line.writtenSince(line.sendStart), expected);
+TEST(SendBlock, PacketsOfFifteenBytesWithTheirChecksumsEndWithAnEmptyOne) {
+  ConnectedLine seven;
+  ASSERT_EQ(seven.send(countingBytes(7)), transfer::kOk);
+  EXPECT_EQ(seven.writtenSince(seven.sendStart), (std::vector<uint8_t>{0xA5, 0x07, 1, 2, 3, 4, 5, 6, 7, 0x07 + 28}));
+  ConnectedLine thirty;
+  ASSERT_EQ(thirty.send(countingBytes(30)), transfer::kOk);
+  EXPECT_EQ(thirty.headers(), (std::vector<uint8_t>{0x0F, 0x1F, 0x20}));
+  EXPECT_EQ(thirty.writtenSince(thirty.pc.written().size() - 2), (std::vector<uint8_t>{0x20, 0x20}));
+  EXPECT_EQ(thirty.central.memory[kSection], countingBytes(30));
 }
 
 TEST(SendBlock, TheSequenceNumberWrapsAtTheSeventeenthPacket) {
@@ -82,44 +76,28 @@ TEST(SendBlock, AMissingEchoIsAskedTwiceThenEndedWithNoTable) {
   EXPECT_NEAR(line.secondsSince(start), 0.1 + 2 * 4.8, 0.01);
 }
 
-TEST(SendBlock, AWrongEchoIsWrongTable) {
-  ConnectedLine line;
-  line.central.faults.wrongEcho = true;
-  EXPECT_EQ(line.send(countingBytes(7)), transfer::kWrongTable);
+TEST(SendBlock, EachFaultOfTheCentralOrThePortEndsWithItsCode) {
+  const struct {
+    void (*apply)(ConnectedLine&);
+    std::size_t bytes;
+    TransferResult expected;
+  } cases[] = {
+      {[](ConnectedLine& l) { l.central.faults.wrongEcho = true; }, 7, transfer::kWrongTable},
+      {[](ConnectedLine& l) { l.central.faults.dropAck = 2; }, 40, transfer::kNoAck},
+      {[](ConnectedLine& l) { l.central.faults.wrongAck = 1; }, 40, transfer::kWrongAck},
+      {[](ConnectedLine& l) { l.central.faults.dropAck = 3; }, 30, transfer::kNoMessage},  // the closing packet
+      {[](ConnectedLine& l) { l.central.faults.wrongAck = 3; }, 30, transfer::kWrongMessage},
+      {[](ConnectedLine& l) { l.pc.setStalled(true); }, 30, transfer::kTooLong},  // the block timer runs out
+  };
+  for (const auto& c : cases) {
+    ConnectedLine line;
+    c.apply(line);
+    EXPECT_EQ(line.send(countingBytes(c.bytes)), c.expected);
+    if (c.expected == transfer::kNoAck) { EXPECT_EQ(line.headers().size(), 2u) << "the packet is never sent again"; }
+  }
 }
 
-TEST(SendBlock, AMissingAcknowledgementIsNoAck) {
-  ConnectedLine line;
-  line.central.faults.dropAck = 2;
-  EXPECT_EQ(line.send(countingBytes(40)), transfer::kNoAck);
-  EXPECT_EQ(line.headers().size(), 2u);  // the packet is never sent again
-}
-
-TEST(SendBlock, ARefusedPacketIsWrongAck) {
-  ConnectedLine line;
-  line.central.faults.wrongAck = 1;
-  EXPECT_EQ(line.send(countingBytes(40)), transfer::kWrongAck);
-}
-
-TEST(SendBlock, AMissingAcknowledgementOfTheClosingPacketIsNoMessage) {
-  ConnectedLine line;
-  line.central.faults.dropAck = 3;
-  EXPECT_EQ(line.send(countingBytes(30)), transfer::kNoMessage);
-}
-
-TEST(SendBlock, ARefusedClosingPacketIsWrongMessage) {
-  ConnectedLine line;
-  line.central.faults.wrongAck = 3;
-  EXPECT_EQ(line.send(countingBytes(30)), transfer::kWrongMessage);
-}
-
-TEST(SendBlock, AStalledPortIsTooLongWhenTheBlockTimerRunsOut) {
-  ConnectedLine line;
-  line.pc.setStalled(true);
-  EXPECT_EQ(line.send(countingBytes(30)), transfer::kTooLong);
-}
-
-TEST(ReceiveBlock, StoresTheSectionAndAnswersEveryPacket) {
+TEST(ReceiveBlock, StoresTheSectionUpToItsShortLastPacketAndAnswersEveryPacket) {
   ConnectedLine line;
   line.central.memory[kSection] = countingBytes(40);
   ASSERT_EQ(line.receive(), transfer::kOk);
@@ -128,49 +106,29 @@ TEST(ReceiveBlock, StoresTheSectionAndAnswersEveryPacket) {
   EXPECT_EQ(line.writtenSince(line.sendStart), (std::vector<uint8_t>{0x85, 0xC0, 0xC0, 0xC0, 0xC0}));
   line.clock.sleepFor(std::chrono::milliseconds(1));  // the last C0 reaches the central
   EXPECT_EQ(line.central.sectionsRead(), 1);
+  // a packet of four bytes ends the section, followed by eleven zeros
+  ConnectedLine four;
+  four.area.fill(0x77);
+  four.central.memory[kSection] = {9, 8, 7, 6};
+  ASSERT_EQ(four.receive(), transfer::kOk);
+  EXPECT_EQ(std::vector<uint8_t>(four.area.begin(), four.area.begin() + 16),
+            (std::vector<uint8_t>{9, 8, 7, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x77}));
 }
 
-TEST(ReceiveBlock, APacketOfFourBytesEndsTheSectionFollowedByElevenZeros) {
-  ConnectedLine line;
-  line.area.fill(0x77);
-  line.central.memory[kSection] = {9, 8, 7, 6};
-  ASSERT_EQ(line.receive(), transfer::kOk);
-  EXPECT_EQ(std::vector<uint8_t>(line.area.begin(), line.area.begin() + 4), (std::vector<uint8_t>{9, 8, 7, 6}));
-  EXPECT_TRUE(std::all_of(line.area.begin() + 4, line.area.begin() + 15, [](uint8_t b) { return b == 0; }));
-  EXPECT_EQ(line.area[15], 0x77);
-}
-
-TEST(ReceiveBlock, ABadChecksumIsAnsweredE0AndFailsWithNoAck) {
-  ConnectedLine line;
-  line.central.memory[kSection] = countingBytes(40);
-  line.central.faults.corruptPacket = 2;
-  EXPECT_EQ(line.receive(), transfer::kNoAck);
-  EXPECT_EQ(line.pc.written().back(), 0xE0);
-}
-
-TEST(ReceiveBlock, ACentralThatNeverStopsCannotOverrunTheReceiveArea) {
-  ConnectedLine line;
-  line.central.faults.endlessPackets = true;
-  EXPECT_EQ(line.receive(), transfer::kNoAck);
-  EXPECT_EQ(line.pc.written().back(), 0xE0);
-  EXPECT_EQ(line.area[10000], 0x11);  // filled to the last byte, and not one further
-}
-
-TEST(ReceiveBlock, ASilentCentralIsNoTable) {
-  ConnectedLine line;
-  line.central.faults.noEcho = true;
-  EXPECT_EQ(line.receive(), transfer::kNoTable);
-}
-
-TEST(ReceiveBlock, ACancelWhileWaitingForAPacketStops) {
-  ConnectedLine line;
-  line.central.memory[kSection] = countingBytes(40);
-  line.central.faults.dropAck = 0;
-  line.far.setReceiver([](uint8_t) {});  // the central falls silent
-  line.cancelAfter(300ms);
-  Monotonic pressed = line.clock.monotonic() + 300ms;
-  EXPECT_EQ(line.receive(), transfer::kStoppedByUser);
-  EXPECT_LE(line.clock.monotonic() - pressed, 100ms);
+// A bad checksum is answered E0 and fails with NoAck; a central that never
+// stops cannot overrun the receive area; a silent one is NoTable.
+TEST(ReceiveBlock, ABadPacketIsAnsweredE0AndNeverOverrunsTheArea) {
+  for (bool endless : {false, true}) {
+    ConnectedLine line;
+    if (endless) line.central.faults.endlessPackets = true;
+    else line.central.memory[kSection] = countingBytes(40), line.central.faults.corruptPacket = 2;
+    EXPECT_EQ(line.receive(), transfer::kNoAck);
+    EXPECT_EQ(line.pc.written().back(), 0xE0);
+    if (endless) { EXPECT_EQ(line.area[10000], 0x11); }  // filled to the last byte, and not one further
+  }
+  ConnectedLine silent;
+  silent.central.faults.noEcho = true;
+  EXPECT_EQ(silent.receive(), transfer::kNoTable);
 }
 
 }  // namespace

@@ -10,72 +10,44 @@ namespace {
 using namespace std::chrono_literals;
 using test::LinkedCentral;
 
-TEST(Waits, WaitForInputTimesOutWithTheInternalCode) {
-  LinkedCentral line;
-  line.openPort();
-  Monotonic start = line.clock.monotonic();
-  EXPECT_EQ(line.session.WaitForInput(4800ms), transfer::kTimedOut);
-  EXPECT_DOUBLE_EQ(line.secondsSince(start), 4.8);
-}
-
-TEST(Waits, WaitSendDoneSucceedsWhenTheOutputDrains) {
-  LinkedCentral line;
-  line.openPort();
-  line.session.startBlockTimer();
-  line.pc.writeText("QUARVENT");
-  EXPECT_EQ(line.session.WaitSendDone(), transfer::kOk);
-  EXPECT_EQ(line.pc.bytesToWrite(), 0u);
-}
-
-TEST(Waits, AStalledOutputRunsIntoTheBlockTimerAsTooLong) {
-  LinkedCentral line;
-  line.openPort();
-  line.pc.setStalled(true);
-  line.session.startBlockTimer();
-  line.pc.writeByte(0xA0);
-  Monotonic start = line.clock.monotonic();
-  EXPECT_EQ(line.session.WaitSendDone(), transfer::kTooLong);
-  EXPECT_DOUBLE_EQ(line.secondsSince(start), 50.0);
-}
-
-TEST(Waits, AStalledOutputWithoutBlockTimerStillEndsAfterFiftySeconds) {
-  LinkedCentral line;
-  line.openPort();
-  line.pc.setStalled(true);
-  line.pc.writeByte(0xF0);
-  EXPECT_EQ(line.session.WaitSendDone(), transfer::kTooLong);
-}
-
-class CancelDuringWait : public ::testing::Test {
- protected:
-  void SetUp() override { line.openPort(); }
-  // The stop must end the wait within 100 ms of the press.
-  void expectStoppedPromptly(TransferResult result, Monotonic pressed) {
-    EXPECT_EQ(result, transfer::kStoppedByUser);
-    EXPECT_LE(line.clock.monotonic() - pressed, std::chrono::milliseconds(100));
+// A wait for input times out with the internal code; a stalled output ends
+// as TooLong after fifty seconds, with or without the block timer.
+TEST(Waits, EndAtTheirTimeOuts) {
+  LinkedCentral quiet;
+  quiet.openPort();
+  EXPECT_EQ(quiet.session.WaitForInput(4800ms), transfer::kTimedOut);
+  EXPECT_DOUBLE_EQ(quiet.secondsSince(Monotonic{}), 4.8);
+  for (bool blockTimer : {true, false}) {
+    LinkedCentral line;
+    line.openPort();
+    line.pc.setStalled(true);
+    if (blockTimer) line.session.startBlockTimer();
+    line.pc.writeByte(0xA0);
+    Monotonic start = line.clock.monotonic();
+    EXPECT_EQ(line.session.WaitSendDone(), transfer::kTooLong);
+    EXPECT_DOUBLE_EQ(line.secondsSince(start), 50.0);
   }
-  LinkedCentral line;
-};
-
-TEST_F(CancelDuringWait, EndsAPlainWait) {
-  line.cancelAfter(330ms);
-  Monotonic pressed = line.clock.monotonic() + 330ms;
-  expectStoppedPromptly(line.session.Wait(1000ms), pressed);
 }
 
-TEST_F(CancelDuringWait, EndsAWaitForInput) {
-  line.cancelAfter(2017ms);
-  Monotonic pressed = line.clock.monotonic() + 2017ms;
-  expectStoppedPromptly(line.session.WaitForInput(4800ms), pressed);
-}
-
-TEST_F(CancelDuringWait, EndsAWaitForTheOutput) {
-  line.pc.setStalled(true);
-  line.pc.writeByte(0xA0);
-  line.session.startBlockTimer();
-  line.cancelAfter(12345ms);
-  Monotonic pressed = line.clock.monotonic() + 12345ms;
-  expectStoppedPromptly(line.session.WaitSendDone(), pressed);
+// The user's stop ends every kind of wait within 100 ms of the press.
+TEST(Waits, CancelEndsEveryKindOfWaitPromptly) {
+  const std::pair<std::chrono::milliseconds, TransferResult (*)(LinkedCentral&)> waits[] = {
+      {330ms, [](LinkedCentral& l) { return l.session.Wait(1000ms); }},
+      {2017ms, [](LinkedCentral& l) { return l.session.WaitForInput(4800ms); }},
+      {12345ms, [](LinkedCentral& l) {
+         l.pc.setStalled(true);
+         l.pc.writeByte(0xA0);
+         l.session.startBlockTimer();
+         return l.session.WaitSendDone();
+       }}};
+  for (const auto& [after, wait] : waits) {
+    LinkedCentral line;
+    line.openPort();
+    line.cancelAfter(after);
+    const Monotonic pressed = line.clock.monotonic() + after;
+    EXPECT_EQ(wait(line), transfer::kStoppedByUser);
+    EXPECT_LE(line.clock.monotonic() - pressed, 100ms);
+  }
 }
 
 }  // namespace

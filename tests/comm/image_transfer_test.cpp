@@ -36,7 +36,7 @@ struct Driver : LinkedCentral {
   Texts texts;
 };
 
-TEST(SendImage, SendsTheSectionAndEndsWithTheEndMarker) {
+TEST(SendImage, SendsTheSectionWithProgressFromConnectThroughTheBytesAndEndsWithTheEndMarker) {
   Driver d;
   d.prepareSend(1312);
   TransferOutcome outcome = d.sendClocks();
@@ -47,44 +47,36 @@ TEST(SendImage, SendsTheSectionAndEndsWithTheEndMarker) {
   EXPECT_EQ(d.prompts.beeps, 1);  // connected
   EXPECT_TRUE(d.prompts.shown.empty());
   EXPECT_FALSE(d.pc.isOpen());
-}
-
-TEST(SendImage, ProgressRunsFromConnectThroughTheBytesToOneHundred) {
-  Driver d;
-  d.prepareSend(1312);
-  ASSERT_FALSE(d.sendClocks().failed());
-  std::vector<int> expectedStart{0, 1, 2, 3, 4, 5};
   ASSERT_GT(d.progress.size(), 8u);
-  EXPECT_EQ(std::vector<int>(d.progress.begin(), d.progress.begin() + 6), expectedStart);
+  EXPECT_EQ(std::vector<int>(d.progress.begin(), d.progress.begin() + 6), (std::vector<int>{0, 1, 2, 3, 4, 5}));
   EXPECT_EQ(d.progress[6], TransferPercent(15, 1312));
   EXPECT_EQ(d.progress[d.progress.size() - 2], 99);  // all bytes: 94 + 5
   EXPECT_EQ(d.progress.back(), 100);
   EXPECT_TRUE(std::is_sorted(d.progress.begin(), d.progress.end()));
+  // halves round to the even neighbour (5.5, 6.5, 7.5); nothing to send is no division by zero
+  const int percents[][3] = {{1, 188, 6}, {3, 188, 6}, {5, 188, 8}, {188, 188, 99}, {1, 1, 99}, {7, 0, 5}};
+  for (const auto& c : percents) EXPECT_EQ(TransferPercent(c[0], c[1]), c[2]) << c[0] << "/" << c[1];
 }
 
-TEST(TransferPercent, RoundsHalvesToTheEvenNeighbour) {
-  EXPECT_EQ(TransferPercent(1, 188), 6);  // 5.5
-  EXPECT_EQ(TransferPercent(3, 188), 6);  // 6.5
-  EXPECT_EQ(TransferPercent(5, 188), 8);  // 7.5
-  EXPECT_EQ(TransferPercent(188, 188), 99);
-  EXPECT_EQ(TransferPercent(1, 1), 99);
-  EXPECT_EQ(TransferPercent(7, 0), 5);    // nothing to send: no division by zero
-}
-
-TEST(SendImage, RetriesThreeTimesThenBeepsFiveTimesAndShowsTheMessage) {
-  Driver d;
-  d.prepareSend(30);
-  d.central.faults.wrongModel = true;
-  TransferOutcome outcome = d.sendClocks();
-  EXPECT_EQ(outcome.result, transfer::kWrongCentral);
-  EXPECT_EQ(outcome.attempts, 4);
-  EXPECT_EQ(d.prompts.beeps, 5);
-  ASSERT_EQ(d.prompts.shown.size(), 1u);
-  EXPECT_EQ(d.prompts.shown[0].text, "Communication problem:\nWrong central");
-  EXPECT_EQ(d.prompts.shown[0].title, "HALVERON Domotic systems");
-  EXPECT_EQ(d.prompts.shown[0].icon, MessageIcon::Critical);
-  EXPECT_EQ(d.progress.back(), 0);
-  EXPECT_FALSE(d.pc.isOpen());
+// A send or a receive that fails every time is tried four times, then beeps
+// five times and shows the message.
+TEST(ImageTransfer, RetriesThreeTimesThenBeepsFiveTimesAndShowsTheMessage) {
+  for (bool receiving : {false, true}) {
+    Driver d;
+    d.prepareSend(30);
+    d.central.faults.wrongModel = !receiving;
+    d.central.faults.endlessPackets = receiving;
+    TransferOutcome outcome = receiving ? d.receive(kClockSection, 1312) : d.sendClocks();
+    EXPECT_EQ(outcome.result, receiving ? transfer::kNoAck : transfer::kWrongCentral);
+    EXPECT_EQ(outcome.attempts, 4);
+    EXPECT_EQ(d.prompts.beeps, receiving ? 9 : 5);
+    ASSERT_EQ(d.prompts.shown.size(), 1u);
+    EXPECT_EQ(d.prompts.shown[0].text, receiving ? "Communication problem:\nNo Ack" : "Communication problem:\nWrong central");
+    EXPECT_EQ(d.prompts.shown[0].title, "HALVERON Domotic systems");
+    EXPECT_EQ(d.prompts.shown[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(d.progress.back(), 0);
+    EXPECT_FALSE(d.pc.isOpen());
+  }
 }
 
 // The whole image goes section by section, leaving out the unused section 11
@@ -105,18 +97,13 @@ TEST(SendImage, TheWholeImageLeavesOutSectionsElevenAndEighteen) {
   EXPECT_EQ(d.central.memory[kLastImageBlock], std::vector<uint8_t>{kLastImageBlock + 1});
 }
 
-TEST(SendImage, NoAnswerToTheEndMarkerIsNoEnding) {
-  Driver d;
-  d.prepareSend(10);
-  d.central.faults.noEnd = true;
-  EXPECT_EQ(d.sendClocks().result, transfer::kNoEnding);
-}
-
-TEST(SendImage, AWrongAnswerToTheEndMarkerIsWrongEnding) {
-  Driver d;
-  d.prepareSend(10);
-  d.central.faults.badEnd = true;
-  EXPECT_EQ(d.sendClocks().result, transfer::kWrongEnding);
+TEST(SendImage, NoOrAWrongAnswerToTheEndMarkerIsNoOrWrongEnding) {
+  for (bool wrong : {false, true}) {
+    Driver d;
+    d.prepareSend(10);
+    (wrong ? d.central.faults.badEnd : d.central.faults.noEnd) = true;
+    EXPECT_EQ(d.sendClocks().result, wrong ? transfer::kWrongEnding : transfer::kNoEnding);
+  }
 }
 
 TEST(SendImage, CancelEndsTheTransferWithoutRetryOrMessage) {
@@ -143,36 +130,22 @@ TEST(SendImage, APortThatDoesNotOpenIsReportedOnce) {
   EXPECT_EQ(d.prompts.shown[0].text, "Communication problem");
 }
 
-TEST(ReceiveImage, RequestsEverySectionButElevenAndEighteenFromModelZero) {
+TEST(ReceiveImage, RequestsEverySectionButElevenAndEighteenAndSectionEighteenTooFromModelFour) {
   Driver d;
   d.central.memory[0] = {7, 7, 7};
   ASSERT_FALSE(d.receive(std::nullopt).failed());
   EXPECT_EQ(d.central.sectionsRead(), 19);
   EXPECT_EQ(d.image.block(0)->Receive.Data[2], 7);
   EXPECT_EQ(d.progress.back(), 100);
-}
-
-TEST(ReceiveImage, RequestsSectionEighteenTooFromModelFour) {
-  Driver d(4);
-  ASSERT_FALSE(d.receive(std::nullopt).failed());
-  EXPECT_EQ(d.central.sectionsRead(), 20);
-}
-
-TEST(ReceiveImage, ShowsOneSectionsProgressByBytesAndNeverPastOneHundred) {
-  Driver d;
-  d.central.memory[kClockSection] = std::vector<uint8_t>(1312, 5);
-  ASSERT_FALSE(d.receive(kClockSection, 1312).failed());
-  EXPECT_TRUE(std::all_of(d.progress.begin(), d.progress.end(), [](int p) { return p >= 0 && p <= 100; }));
-  EXPECT_EQ(d.progress[d.progress.size() - 2], 99);
-}
-
-TEST(ReceiveImage, ABadPacketEveryTimeEndsWithNoAckAfterFourAttempts) {
-  Driver d;
-  d.central.faults.endlessPackets = true;
-  TransferOutcome outcome = d.receive(kClockSection, 1312);
-  EXPECT_EQ(outcome.result, transfer::kNoAck);
-  EXPECT_EQ(outcome.attempts, 4);
-  EXPECT_EQ(d.prompts.shown[0].text, "Communication problem:\nNo Ack");
+  Driver four(4);
+  ASSERT_FALSE(four.receive(std::nullopt).failed());
+  EXPECT_EQ(four.central.sectionsRead(), 20);
+  // one section's progress goes by its bytes and never past one hundred
+  Driver one;
+  one.central.memory[kClockSection] = std::vector<uint8_t>(1312, 5);
+  ASSERT_FALSE(one.receive(kClockSection, 1312).failed());
+  EXPECT_TRUE(std::all_of(one.progress.begin(), one.progress.end(), [](int p) { return p >= 0 && p <= 100; }));
+  EXPECT_EQ(one.progress[one.progress.size() - 2], 99);
 }
 
 }  // namespace

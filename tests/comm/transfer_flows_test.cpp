@@ -1,13 +1,18 @@
 // The dialog's flows end to end against the simulated central: the send
-// button in both directions, the whole-image receive, and what stays as it
-// was after a failure or a Cancel.
+// button, the verified send that reads the table back before hanging up, the
+// whole-image receive, and what stays as it was after a failure or a Cancel;
+// and the dialog's fields that feed them.
 #include <gtest/gtest.h>
 
 #include "app/program_state.h"
+#include "comm/com_dialog_fields.h"
 #include "clock/line_moment.h"
+#include <algorithm>
+
 #include "comm/linked_central.h"
 #include "comm/transfer_flows.h"
 #include "image/image_codec.h"
+#include "support/line_builder.h"
 
 namespace ordalis {
 namespace {
@@ -16,19 +21,8 @@ using namespace std::chrono_literals;
 using test::CountingPrompts;
 using test::LinkedCentral;
 
-ClockLine onceAt(uint8_t day, uint8_t hour, uint8_t table, uint8_t function) {
-  ClockLine line;
-  line.Day = day;
-  line.Month = 4;
-  line.Year = 26;
-  line.Hour = hour;
-  line.Minute = 15;
-  line.Table = table;
-  line.FunctionHigh = 1;
-  line.FunctionLow = function;
-  line.Level = 255;
-  return line;
-}
+// Monday 1 December 2025, 08:15, every week.
+const ClockLine kWeekly = test::MakeLine({2025, 12, 1, 8, 15, kContinueTable, kRepeatWeeks, 1, 1, 5});
 
 struct Flow : LinkedCentral {
   Flow() {
@@ -46,80 +40,41 @@ struct Flow : LinkedCentral {
   CountingPrompts prompts;
 };
 
-TEST(SendButton, TransmitsTheClockTableAsSectionEighteen) {
-  Flow flow;
-  flow.state.clock.ClockTable[0] = onceAt(3, 7, kContinueTable, 5);
-  flow.state.clock.ClockTable[4] = onceAt(9, 22, kSpecialTable, 6);
-  ASSERT_FALSE(flow.press(SendAction::Transmit).failed());
-  const ImageArea& sent = flow.state.image.block(kClockSection)->Send;
-  EXPECT_EQ(flow.central.memory[kClockSection], std::vector<uint8_t>(sent.Data.begin(), sent.Data.begin() + sent.Count));
-  EXPECT_EQ(flow.state.image.ImageTotal, sent.Count);
-}
-
-TEST(SendButton, ReceivesBackWhatWasTransmitted) {
-  Flow sender;
-  sender.state.clock.ClockTable[0] = onceAt(3, 7, kContinueTable, 5);
-  sender.state.clock.ClockTable[2] = onceAt(9, 22, kSimulationTable, 6);
-  ASSERT_FALSE(sender.press(SendAction::Transmit).failed());
-
-  Flow receiver;
-  receiver.central.memory = sender.central.memory;
-  ASSERT_FALSE(receiver.press(SendAction::Receive).failed());
-  for (int i = 0; i < kClockTableLines; ++i) {
-    ClockLine sent = sender.state.clock.ClockTable[i];
-    if (i >= kClockTableCount) sent.FirstLine = 0;  // only lines 0 to 4 carry a list head
-    EXPECT_EQ(lineBytes(receiver.state.clock.ClockTable[i]), lineBytes(sent)) << i;
+// A failed receive, and a Cancel, leave the clock table as it was before
+// the press.
+TEST(SendButton, AFailedReceiveOrACancelLeavesTheClockTableAsItWas) {
+  for (bool cancel : {false, true}) {
+    Flow flow;
+    if (cancel) flow.state.clock.ClockTable[0] = kWeekly;  // a Cancel undoes even the date update
+    flow.state.clock.ClockTable[1] = test::MakeLine({2026, 4, 3, 7, 15});
+    const ClockLineArray before = flow.state.clock.ClockTable;
+    if (cancel) flow.cancelAfter(3050ms);
+    flow.central.faults.corruptPacket = cancel ? 0 : 1;
+    flow.central.faults.noEcho = !cancel;
+    const TransferOutcome outcome = flow.press(cancel ? SendAction::Transmit : SendAction::Receive);
+    EXPECT_TRUE(cancel ? outcome.stopped() : outcome.result == transfer::kNoTable);
+    for (int i = 0; i < kClockTableLines; ++i)
+      EXPECT_EQ(lineBytes(flow.state.clock.ClockTable[i]), lineBytes(before[i])) << i;
+    EXPECT_TRUE(!cancel || flow.prompts.shown.empty());
   }
-}
-
-TEST(SendButton, AFailedReceiveLeavesTheClockTableAlone) {
-  Flow flow;
-  flow.state.clock.ClockTable[1] = onceAt(3, 7, kContinueTable, 5);
-  const ClockLineArray before = flow.state.clock.ClockTable;
-  flow.central.faults.corruptPacket = 1;
-  flow.central.faults.noEcho = true;
-  EXPECT_EQ(flow.press(SendAction::Receive).result, transfer::kNoTable);
-  EXPECT_EQ(lineBytes(flow.state.clock.ClockTable[1]), lineBytes(before[1]));
-}
-
-TEST(SendButton, CancelLeavesTheClockTableAsItWasBeforeThePress) {
-  Flow flow;
-  ClockLine weekly = onceAt(1, 8, kContinueTable, 5);
-  weekly.Month = 12;
-  weekly.Year = 25;
-  weekly.RepeatUnit = kRepeatWeeks;
-  weekly.RepeatCount = 1;
-  flow.state.clock.ClockTable[0] = weekly;
-  const ClockLineArray before = flow.state.clock.ClockTable;
-  flow.cancelAfter(3050ms);
-  EXPECT_TRUE(flow.press(SendAction::Transmit).stopped());
-  for (int i = 0; i < kClockTableLines; ++i) {
-    EXPECT_EQ(lineBytes(flow.state.clock.ClockTable[i]), lineBytes(before[i])) << i;
-  }
-  EXPECT_TRUE(flow.prompts.shown.empty());
 }
 
 TEST(SendButton, AFailedTransmitKeepsTheDatesBroughtUpToDate) {
   Flow flow;
   flow.clock.advanceTo(Monotonic{} + 24h * 10);  // Sunday 11 January 2026
-  ClockLine weekly = onceAt(1, 8, kContinueTable, 5);
-  weekly.Month = 12;
-  weekly.Year = 25;  // Monday 1 December 2025
-  weekly.RepeatUnit = kRepeatWeeks;
-  weekly.RepeatCount = 1;
-  flow.state.clock.ClockTable[0] = weekly;
+  flow.state.clock.ClockTable[0] = kWeekly;
   flow.central.faults.noAnswer = true;
   EXPECT_TRUE(flow.press(SendAction::Transmit).failed());
   EXPECT_EQ(LineMoment(flow.state.clock.ClockTable[0]), makeLocalTime(2026, 1, 5, 8, 15));
 }
 
-TEST(SendButton, StoresTheTimeSetAndModemChoices) {
+TEST(SendButton, StoresTheTimeSetAndModemChoicesAndEndsTheSectionWithThePresentMoment) {
   Flow flow;
+  flow.clock.advanceTo(Monotonic{} + 24h * 14 + 9h + 30min);  // Thursday 15 January 2026, 09:30
   flow.pc.setCarrier(true);  // a modem already connected: nothing dialled
   flow.choices.timeSet = true;
   flow.choices.modemType = 1;
-  flow.choices.target.connect.modem = {true, "ATZ0", "0456", true, "0123"};
-  flow.choices.target.connect.modem.callBack = false;
+  flow.choices.target.connect.modem = {true, "ATZ0", "0456", false, "0123"};
   ASSERT_FALSE(flow.press(SendAction::Transmit).failed());
   EXPECT_EQ(flow.state.settings.TimeSet, 1);
   const ModemSettings& modem = flow.state.installation.Modem;
@@ -127,28 +82,54 @@ TEST(SendButton, StoresTheTimeSetAndModemChoices) {
   EXPECT_EQ(modem.Type, 1);
   EXPECT_EQ(modem.Telephone.withoutTrailingSpaces(), "0456");
   EXPECT_TRUE(modem.Callback.isBlank());
-}
-
-TEST(SendButton, WithTimeSetTheSectionEndsWithThePresentMoment) {
-  Flow flow;
-  flow.clock.advanceTo(Monotonic{} + 24h * 14 + 9h + 30min);  // Thursday 15 January 2026, 09:30
-  flow.choices.timeSet = true;
-  ASSERT_FALSE(flow.press(SendAction::Transmit).failed());
   const std::vector<uint8_t>& section = flow.central.memory[kClockSection];
   ASSERT_EQ(section.size(), 13u * 100 + 12);
-  std::vector<uint8_t> timeSetting(section.end() - 7, section.end());
-  EXPECT_EQ(timeSetting[0], 9);
-  EXPECT_EQ(timeSetting[2], 15);
-  EXPECT_EQ(timeSetting[3], 1);
-  EXPECT_EQ(timeSetting[5], 26);
-  EXPECT_EQ(timeSetting[6], 5);  // Thursday
+  // the last seven bytes: hour 9, day 15, month 1, year 26 and Thursday
+  const std::pair<int, int> timeSetting[] = {{0, 9}, {2, 15}, {3, 1}, {5, 26}, {6, 5}};
+  for (const auto& [k, value] : timeSetting) EXPECT_EQ(section.end()[k - 7], value) << k;
+}
+
+struct VerifiedSend : Flow {
+  VerifiedSend() {
+    choices.verify = true;
+    state.clock.ClockTable[2] = test::MakeLine({2026, 3, 2, 8, 0, kContinueTable, kRepeatWeeks, 1, 1, 5, 40});
+  }
+};
+
+TEST(VerifiedSend, ReadsTheTableBackInTheSameConnectionAndSaysSo) {
+  VerifiedSend send;
+  const TransferOutcome outcome = send.press(SendAction::Transmit);
+  EXPECT_EQ(outcome.result, transfer::kOk);
+  EXPECT_TRUE(outcome.verified);
+  EXPECT_EQ(send.central.connects(), 1);
+  EXPECT_EQ(send.central.sectionsRead(), 1);
+  EXPECT_TRUE(send.prompts.shown.empty());
+  // The bar runs once over both halves: up to about half while sending, on
+  // to the end while reading back.
+  EXPECT_TRUE(std::is_sorted(send.progress.begin(), send.progress.end()));
+  EXPECT_TRUE(std::any_of(send.progress.begin(), send.progress.end(), [](int p) { return p > 5 && p < 52; }));
+  EXPECT_TRUE(std::any_of(send.progress.begin(), send.progress.end(), [](int p) { return p > 52 && p < 100; }));
+  EXPECT_EQ(send.progress.back(), 100);
+}
+
+TEST(VerifiedSend, ACentralThatWillNotGiveTheTableBackFailsTheSameWay) {
+  for (auto refuse : {+[](fixtures::CentralFaults& f) { f.endlessPackets = true; },
+                      +[](fixtures::CentralFaults& f) { f.corruptPacket = 1; }}) {
+    VerifiedSend send;
+    refuse(send.central.faults);
+    const Monotonic start = send.clock.monotonic();
+    const TransferOutcome outcome = send.press(SendAction::Transmit);
+    EXPECT_EQ(outcome.result, transfer::kTableDiffers);
+    EXPECT_EQ(outcome.attempts, 1);
+    EXPECT_LT(send.secondsSince(start), 60.0);  // within the block timer, not a hang
+    EXPECT_NE(outcome.difference.find(send.state.texts.LoadText(1141)), std::string::npos) << outcome.difference;
+  }
 }
 
 TEST(ReceiveWholeImage, RebuildsTheInstallationAndNamesTheFlags) {
   Flow flow;
   Installation source = flow.state.installation;
   source.TransparentFunctions[3].Parameters = {7, 9};
-  source.Settings.Workdays = {1, 1, 1, 1, 0, 0, 1};
   BuildMemoryImage(flow.state.image, source);
   for (int n = 0; n < kImageBlockCount; ++n) {
     const ImageArea& area = flow.state.image.block(n)->Send;
@@ -159,7 +140,6 @@ TEST(ReceiveWholeImage, RebuildsTheInstallationAndNamesTheFlags) {
   const Installation& got = flow.state.installation;
   EXPECT_EQ(got.TransparentFunctions[3].Parameters, (std::array<uint8_t, 2>{7, 9}));
   EXPECT_EQ(got.TransparentFunctions[3].Name.withoutTrailingSpaces(), "Transparent 3");
-  EXPECT_EQ(got.Settings.Workdays, source.Settings.Workdays);
   EXPECT_EQ(got.Flags[0].Name.withoutTrailingSpaces(), "Flags 0");
   EXPECT_EQ(got.Flags[3].Name.withoutTrailingSpaces(), "Flags 3");
   EXPECT_EQ(got.Flags[got.Capacities.MaxFlags - 1].Name.withoutTrailingSpaces(),
@@ -174,6 +154,59 @@ TEST(ReceiveWholeImage, AStoppedReceiveLeavesTheInstallationAlone) {
                   .stopped());
   EXPECT_EQ(flow.state.installation.TransparentFunctions[2].Name.withoutTrailingSpaces(), "Garden pump");
   EXPECT_TRUE(flow.prompts.shown.empty());
+}
+
+TEST(ComDialogFields, LoadedFieldsReachTheTransferAndTheModemProgramming) {
+  ProgramState state;
+  state.settings.ComPort = 3;
+  state.settings.TimeSet = 1;
+  state.installation.CentralModel = kPelvan;
+  state.installation.Settings.BaudRate = 9600;
+  ModemSettings& modem = state.installation.Modem;
+  modem.InUse = 1;
+  modem.Type = kSpecificModem;
+  modem.InitString.assign("  AT&F1  ");
+  modem.Telephone.assign(" 0123 456 ");
+  modem.Callback.assign(" 0987 ");
+
+  const ComDialogFields fields = LoadComDialogFields(state);
+  EXPECT_EQ(fields.port, 3);
+  EXPECT_EQ(fields.initString, "AT&F1");
+  EXPECT_TRUE(fields.callBack);
+  const TransferChoices choices = ChoicesFromFields(fields, state, "/dev/ttyS2");
+  EXPECT_EQ(choices.target.port, "/dev/ttyS2");
+  EXPECT_EQ(choices.target.baudRate, 9600);
+  EXPECT_EQ(choices.target.connect.centralModel, kPelvan);
+  EXPECT_TRUE(choices.target.connect.modem.useModem);
+  EXPECT_EQ(choices.target.connect.modem.telephone, "0123 456");
+  EXPECT_EQ(choices.target.connect.modem.callBackNumber, "0987");
+  EXPECT_TRUE(choices.timeSet);
+  EXPECT_EQ(choices.modemType, kSpecificModem);
+  const ModemProgramming request = ModemProgrammingFromFields(fields, "/dev/ttyS2");
+  EXPECT_EQ(request.baudRate, 9600);
+  EXPECT_TRUE(request.callBack);
+  EXPECT_EQ(request.callBackNumber, "0987");
+
+  ComDialogFields noCallBack = fields;
+  noCallBack.callBack = false;
+  EXPECT_EQ(ChoicesFromFields(noCallBack, state, "x").target.connect.modem.callBackNumber, "");
+  modem.Callback.assign("");
+  EXPECT_FALSE(LoadComDialogFields(state).callBack);
+}
+
+TEST(ComDialogFields, OnlyTheSpecificModemShowsAndEditsItsOwnString) {
+  ModemSettings stored;
+  stored.InitString.assign("AT&F1");
+  const struct {
+    int type;
+    const char* shown;
+    bool editable;
+  } cases[] = {{0, "AT&F%C0", false}, {1, "ATZ0", false}, {kSpecificModem, "AT&F1", true}};
+  for (const auto& c : cases) {
+    const InitStringBox box = ModemTypeRule(c.type, stored);
+    EXPECT_EQ(box.text, c.shown) << c.type;
+    EXPECT_EQ(box.editable, c.editable) << c.type;
+  }
 }
 
 }  // namespace

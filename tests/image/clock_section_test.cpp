@@ -2,25 +2,16 @@
 // level bytes and the time setting.
 #include <gtest/gtest.h>
 
+#include "clock/levels.h"
 #include "image/clock_section.h"
+#include "support/line_builder.h"
 
 namespace ordalis {
 namespace {
 
+// A line at 07:45 on 31 December 2026, every two days.
 ClockLine usedLine(uint8_t table, uint8_t type, uint8_t number, uint8_t level) {
-  ClockLine line;
-  line.Hour = 7;
-  line.Minute = 45;
-  line.Day = 31;
-  line.Month = 12;
-  line.Year = 26;
-  line.Table = table;
-  line.RepeatUnit = kRepeatDays;
-  line.RepeatCount = 2;
-  line.FunctionHigh = type;
-  line.FunctionLow = number;
-  line.Level = level;
-  return line;
+  return test::MakeLine({2026, 12, 31, 7, 45, table, kRepeatDays, 2, type, number, level});
 }
 
 // Builds section 18 and hands its built bytes back as if the central unit
@@ -32,23 +23,6 @@ MemoryImage builtAndReceived(ClockLineArray& table, int lines) {
   return image;
 }
 
-uint8_t sentLevel(const ClockLine& line) {
-  ClockLineArray table{};
-  table[0] = line;
-  MemoryImage image;
-  BuildClockSection(image, table, 100, std::nullopt);
-  return image.block(kClockSection)->Build.Data[clockSectionLayout(100).level(0)];
-}
-
-uint8_t levelAfterRoundTrip(const ClockLine& line) {
-  ClockLineArray table{};
-  table[0] = line;
-  MemoryImage image = builtAndReceived(table, 100);
-  ClockLineArray back{};
-  DecodeClockSection(image, back, 100);
-  return back[0].Level;
-}
-
 TEST(ClockSection, WritesEachFieldOfALineInItsPart) {
   ClockLineArray table{};
   table[3] = usedLine(kWeekendTable, 5, 12, 40);
@@ -56,38 +30,37 @@ TEST(ClockSection, WritesEachFieldOfALineInItsPart) {
   BuildClockSection(image, table, 50, std::nullopt);
   const ImageArea& build = image.block(kClockSection)->Build;
   EXPECT_EQ(662, build.Count);
-  const std::array<uint8_t, 7> moment{7, 45, 31, 12, 0, 26, kWeekendTable};
-  for (int k = 0; k < 7; ++k) EXPECT_EQ(moment[k], build.Data[21 + k]) << "moment byte " << k;
-  EXPECT_EQ(kRepeatDays, build.Data[350 + 3]);
-  EXPECT_EQ(2, build.Data[400 + 3]);
-  EXPECT_EQ(5, build.Data[450 + 3]);
-  EXPECT_EQ(12, build.Data[500 + 3]);
-  EXPECT_EQ(40, build.Data[550 + 3]);
-  EXPECT_EQ(kEndOfList, build.Data[600 + 3]);
-  EXPECT_EQ(3, build.Data[650 + kWeekendTable]);
+  // the moment's seven bytes, then repeat unit, count, type, number, level and
+  // next line each in its own part, and the table's first line
+  const std::pair<int, int> bytes[] = {{21, 7},           {22, 45},          {23, 31},         {24, 12},
+                                       {25, 0},           {26, 26},          {27, kWeekendTable}, {353, kRepeatDays},
+                                       {403, 2},          {453, 5},          {503, 12},        {553, 40},
+                                       {603, kEndOfList}, {650 + kWeekendTable, 3}};
+  for (const auto& [at, value] : bytes) EXPECT_EQ(value, build.Data[at]) << "byte " << at;
 }
 
-TEST(ClockSectionLevels, NoLevelTravelsAsOneAndOneComesBackAsNoLevel) {
-  EXPECT_EQ(1, sentLevel(usedLine(0, 1, 4, 255)));
-  EXPECT_EQ(255, levelAfterRoundTrip(usedLine(0, 1, 4, 255)));
-  EXPECT_EQ(1, sentLevel(usedLine(0, 8, 4, 1)));
-  EXPECT_EQ(255, levelAfterRoundTrip(usedLine(0, 8, 4, 1)));
-  EXPECT_EQ(0, levelAfterRoundTrip(usedLine(0, 1, 4, 0)));
-  EXPECT_EQ(200, levelAfterRoundTrip(usedLine(0, 5, 4, 200)));
-}
-
-TEST(ClockSectionLevels, ADimmerLevelTravelsInPerCent) {
-  EXPECT_EQ(50, sentLevel(usedLine(0, 2, 4, 127)));
-  EXPECT_EQ(127, levelAfterRoundTrip(usedLine(0, 2, 4, 127)));
-  EXPECT_EQ(100, sentLevel(usedLine(0, 2, 4, 255)));
-  EXPECT_EQ(255, levelAfterRoundTrip(usedLine(0, 2, 4, 255)));
-  EXPECT_EQ(105, sentLevel(usedLine(0, 2, 4, 3)));
-  EXPECT_EQ(3, levelAfterRoundTrip(usedLine(0, 2, 4, 3)));
-}
-
-TEST(ClockSectionLevels, ADimmerLevelOutsideThePercentTableIsSentAsZero) {
-  EXPECT_EQ(0, sentLevel(usedLine(0, 2, 4, 128)));
-  EXPECT_EQ(0, levelAfterRoundTrip(usedLine(0, 2, 4, 128)));
+// The level byte each kind of function sends, and the level that byte
+// brings back.
+TEST(ClockSectionLevels, EachKindSendsItsOwnLevelByteAndGetsItsLevelBack) {
+  const struct {
+    uint8_t type, level, sent, back;
+  } cases[] = {
+      {1, 255, 1, 255}, {8, 1, 1, 255},  // no level travels as 1, and 1 comes back as no level
+      {1, 0, 0, 0},     {5, 200, 200, 200},
+      {2, 127, 50, 127}, {2, 255, 100, 255}, {2, 3, 105, 3},  // a dimmer's level travels in per cent
+      {2, 128, 0, 0},  // outside the per-cent table
+      {kButtonType, 3, 3, 3}, {kButtonType, 8, 8, 8}, {kBuzzerType, 1, 1, 1}, {kBuzzerType, 5, 5, 5},
+  };
+  for (const auto& c : cases) {
+    ClockLineArray table{};
+    table[0] = usedLine(0, c.type, 4, c.level);
+    MemoryImage image = builtAndReceived(table, 100);
+    EXPECT_EQ(c.sent, image.block(kClockSection)->Build.Data[clockSectionLayout(100).level(0)])
+        << int{c.type} << " " << int{c.level};
+    ClockLineArray back{};
+    DecodeClockSection(image, back, 100);
+    EXPECT_EQ(c.back, back[0].Level) << int{c.type} << " " << int{c.level};
+  }
   EXPECT_EQ(255, LevelFromByte(2, 102)) << "101 to 104 per cent is full";
   EXPECT_EQ(3, LevelFromByte(2, 200)) << "105 per cent and more is uncoupled";
 }
@@ -101,15 +74,10 @@ TEST(ClockLinking, LinesJoinTheirTablesListInIndexOrder) {
   table[7] = usedLine(9, 1, 1, 255);              // no such table: not linked
   table[9] = usedLine(kWorkdayTable, 1, 1, 255);
   LinkClockTables(table, 100);
-  EXPECT_EQ(2, table[kWorkdayTable].FirstLine);
-  EXPECT_EQ(5, table[2].NextLine);
-  EXPECT_EQ(9, table[5].NextLine);
-  EXPECT_EQ(kEndOfList, table[9].NextLine);
-  EXPECT_EQ(4, table[kContinueTable].FirstLine);
-  EXPECT_EQ(kEndOfList, table[4].NextLine);
-  EXPECT_EQ(kNotLinked, table[6].NextLine);
-  EXPECT_EQ(kNotLinked, table[7].NextLine);
-  EXPECT_EQ(kEndOfList, table[kSpecialTable].FirstLine);
+  const std::pair<int, int> first[] = {{kWorkdayTable, 2}, {kContinueTable, 4}, {kSpecialTable, kEndOfList}};
+  for (const auto& [t, line] : first) EXPECT_EQ(line, table[t].FirstLine) << "table " << t;
+  const std::pair<int, int> next[] = {{2, 5}, {5, 9}, {9, kEndOfList}, {4, kEndOfList}, {6, kNotLinked}, {7, kNotLinked}};
+  for (const auto& [i, line] : next) EXPECT_EQ(line, table[i].NextLine) << "line " << i;
   EXPECT_EQ(kEndOfList, table[9].FirstLine) << "FirstLine only means something in lines 0 to 4";
 }
 

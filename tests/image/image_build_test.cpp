@@ -20,11 +20,6 @@ struct Built {
   MemoryImage image;
 };
 
-std::vector<uint8_t> sentBytes(const Built& built, int section) {
-  const ImageArea& send = built.send(section);
-  return {send.Data.begin(), send.Data.begin() + send.Count};
-}
-
 TEST(ImageBuild, AfterAResetOnlySettingsMoodsAndSpacePaddedTextsAreSent) {
   Built built(resetInstallation(kVordane));
   const std::array<uint8_t, 37> options{1, 1, 1, 1, 1, 0, 0,  0, 0, 3, 5, 90, 5, 5,
@@ -46,29 +41,13 @@ TEST(ImageBuild, AfterAResetOnlySettingsMoodsAndSpacePaddedTextsAreSent) {
   EXPECT_EQ(31 * 23 + 17, built.send(kSensorSection).Count);
   EXPECT_EQ(9 * 34 + 32, built.send(kMessageSection).Count);
   EXPECT_EQ(37 + (19 * mood + 296) + (31 * 23 + 17) + (9 * 34 + 32), built.image.ImageTotal);
+  for (int section : {11, 13, 14, 18}) EXPECT_EQ(0, built.build(section).Count) << "section " << section;
 }
 
-TEST(ImageBuild, SectionsNotBuiltHaveLengthZeroAndSendNothing) {
-  Built built(busyInstallation(kVordane));
-  for (int section : {11, 13, 14, 18}) {
-    EXPECT_EQ(0, built.build(section).Count) << "section " << section;
-    EXPECT_EQ(0, built.send(section).Count) << "section " << section;
-  }
-  int total = 0;
-  for (int section = 0; section <= 20; ++section) total += built.send(section).Count;
-  EXPECT_EQ(total, built.image.ImageTotal);
-  EXPECT_EQ(20, built.image.LastBlockNumber);
-}
-
-TEST(ImageBuild, TransparentFunctionsAreSentFromTheFirstWithTheLastZeroTrimmed) {
-  Installation installation = resetInstallation(kVordane);
-  installation.TransparentFunctions[3].Parameters = {7, 0};
-  EXPECT_EQ((std::vector<uint8_t>{0, 0, 0, 0, 0, 0, 7}), sentBytes(Built(installation), kTransparentSection));
-  installation.TransparentFunctions[0].Parameters = {5, 6};
-  EXPECT_EQ((std::vector<uint8_t>{5, 6, 0, 0, 0, 0, 7}), sentBytes(Built(installation), kTransparentSection));
-}
-
-TEST(ImageBuild, InterfaceRecordsAreThirtyFiveBytesButTheLengthCountsThirtyFour) {
+// Interface records are 35 bytes but the length counts 34; a fan function
+// packs its extra parameter into the top bits; the settings send option G
+// before F and skip extra option 2; sensor names are space-padded.
+TEST(ImageBuild, PacksInterfacesFansSettingsAndSensorsIntoTheirBytes) {
   Installation installation = resetInstallation(kVordane);
   Interface& first = installation.Interfaces[0];
   first.ModuleType = 8;
@@ -80,27 +59,42 @@ TEST(ImageBuild, InterfaceRecordsAreThirtyFiveBytesButTheLengthCountsThirtyFour)
   installation.Interfaces[1].ModuleType = 9;
   installation.Interfaces[97].Buttons[1].FirstType = 5;  // byte 97 x 35 + 7 = 3402
   installation.Interfaces[99].ModuleType = 6;
-  Built built(installation);
-  const ImageArea& build = built.build(kInterfacesSection);
-  const std::array<uint8_t, 7> head{8, 21, 22, 1, 2, 3, 4};
-  for (int k = 0; k < 7; ++k) EXPECT_EQ(head[k], build.Data[k]);
-  EXPECT_EQ(9, build.Data[35]);
-  EXPECT_EQ(6, build.Data[99 * 35]) << "written past the length";
-  EXPECT_EQ(36, built.send(kInterfacesSection).Count) << "interfaces 97 to 99 are not sent";
-}
-
-TEST(ImageBuild, AFanFunctionPacksItsExtraParameterIntoTheTopBits) {
-  Installation installation = resetInstallation(kVordane);
   installation.FanFunctions[0].Parameters = {5, 6, 7, 8};
   installation.FanFunctions[0].ExtraParameter = 2;
   installation.FanFunctions[1].Parameters[0] = 200;  // out of range: cut to its six bits
   installation.FanFunctions[1].ExtraParameter = 7;   // cut to two bits
+  installation.Settings.OptionsCToI = {10, 11, 12, 13, 14, 15, 16};
+  installation.Settings.OptionsJToQ = {20, 21, 22, 23, 24, 25, 26, 27};
+  installation.Extra = {30, 31, 32, 33};
+  installation.Sensors[0].Name.assign("  Kitchen");
+  installation.Sensors[0].Parameters = {1, 2, 3, 4, 5, 6};
+  installation.Sensors[1].Name.assign("Garden terrace N1");  // 17 characters
+  installation.Sensors[2].Name.assign("A twenty-char name!!");
+  const Installation before = installation;
   Built built(installation);
-  const ImageArea& build = built.build(kFanSection);
-  EXPECT_EQ(133, build.Data[0]);
-  EXPECT_EQ(6, build.Data[1]);
-  EXPECT_EQ(8, build.Data[3]);
-  EXPECT_EQ((200 & 63) | 3 << 6, build.Data[6]);
+  const struct {
+    int section, offset, value;
+  } bytes[] = {
+      {kInterfacesSection, 0, 8}, {kInterfacesSection, 1, 21}, {kInterfacesSection, 2, 22},
+      {kInterfacesSection, 3, 1}, {kInterfacesSection, 4, 2},  {kInterfacesSection, 5, 3},
+      {kInterfacesSection, 6, 4}, {kInterfacesSection, 35, 9}, {kInterfacesSection, 99 * 35, 6},
+      {kFanSection, 0, 133},      {kFanSection, 1, 6},         {kFanSection, 3, 8},
+      {kFanSection, 6, (200 & 63) | 3 << 6},
+      {kOptionSection, 7, 10},    {kOptionSection, 8, 11},     {kOptionSection, 9, 12},
+      {kOptionSection, 10, 14},   {kOptionSection, 11, 13},    {kOptionSection, 12, 15},
+      {kOptionSection, 13, 16},   {kOptionSection, 28, 0},     {kOptionSection, 30, 30},
+      {kOptionSection, 31, 31},   {kOptionSection, 32, 33},    {kOptionSection, 34, 20},
+      {kOptionSection, 36, 22},   {kOptionSection, 37, 0} /* options M to Q are not sent */,
+      {kSensorSection, 17, 1},    {kSensorSection, 22, 6},
+  };
+  for (const auto& b : bytes) EXPECT_EQ(b.value, built.build(b.section).Data[b.offset]) << b.section << ":" << b.offset;
+  EXPECT_EQ(36, built.send(kInterfacesSection).Count) << "interfaces 97 to 99 are not sent";
+  // sensor names are trimmed, cut to sixteen and end in a space
+  const auto name = [&](int at) { return std::string(reinterpret_cast<const char*>(&built.build(kSensorSection).Data[at]), 17); };
+  EXPECT_EQ("Kitchen          ", name(0));
+  EXPECT_EQ("Garden terrace N ", name(23));
+  EXPECT_EQ("A twenty-char na ", name(46));
+  EXPECT_EQ(before.Sensors[2].Name, installation.Sensors[2].Name) << "building leaves the names alone";
 }
 
 TEST(ImageBuild, ADimmerOutputThatNoModuleCoversSendsZero) {
@@ -113,29 +107,10 @@ TEST(ImageBuild, ADimmerOutputThatNoModuleCoversSendsZero) {
   installation.OutputModules[0].Outputs[0].Parameter = 99;
   Built built(installation);
   const ImageArea& build = built.build(kDimmerOutputsSection);
-  for (int n = 1; n <= 8; ++n) EXPECT_EQ(0, build.Data[n - 1]) << "dimmer " << n;
-  EXPECT_EQ(77, build.Data[10]);
-  EXPECT_EQ(11, built.send(kDimmerOutputsSection).Count);
+  EXPECT_EQ((std::vector<uint8_t>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 77}),
+            std::vector<uint8_t>(build.Data.begin(), build.Data.begin() + built.send(kDimmerOutputsSection).Count));
   EXPECT_EQ(131, built.build(kOutputModuleSection).Data[8]);
   EXPECT_EQ(1, built.build(kOutputModuleSection).Data[9]);
-}
-
-TEST(ImageBuild, SensorNamesAreTrimmedCutToSixteenAndEndInASpace) {
-  Installation installation = resetInstallation(kVordane);
-  installation.Sensors[0].Name.assign("  Kitchen");
-  installation.Sensors[0].Parameters = {1, 2, 3, 4, 5, 6};
-  installation.Sensors[1].Name.assign("Garden terrace N1");  // 17 characters
-  installation.Sensors[2].Name.assign("A twenty-char name!!");
-  const Installation before = installation;
-  Built built(installation);
-  const ImageArea& build = built.build(kSensorSection);
-  const std::string kitchen(reinterpret_cast<const char*>(build.Data.data()), 17);
-  EXPECT_EQ("Kitchen          ", kitchen);
-  EXPECT_EQ(1, build.Data[17]);
-  EXPECT_EQ(6, build.Data[22]);
-  EXPECT_EQ("Garden terrace N ", std::string(reinterpret_cast<const char*>(&build.Data[23]), 17));
-  EXPECT_EQ("A twenty-char na ", std::string(reinterpret_cast<const char*>(&build.Data[46]), 17));
-  EXPECT_EQ(before.Sensors[2].Name, installation.Sensors[2].Name) << "building leaves the names alone";
 }
 
 TEST(ImageBuild, AnUnnamedGeneralMoodIsSentAsTheUncoupledPattern) {
@@ -156,30 +131,10 @@ TEST(ImageBuild, AnUnnamedGeneralMoodIsSentAsTheUncoupledPattern) {
   const int length = 16 + 8 + 15;
   for (int k = 0; k < 24; ++k) EXPECT_EQ(3, build.Data[k]) << "output byte " << k;
   for (int k = 24; k < length; ++k) EXPECT_EQ(0, build.Data[k]) << "step byte " << k;
-  EXPECT_EQ(0, build.Data[length + 0]);
-  EXPECT_EQ(255, build.Data[length + 15]);
-  EXPECT_EQ(127, build.Data[length + 23]);
-  EXPECT_EQ(4, build.Data[length + 24 + 12]);
-  EXPECT_EQ(6, build.Data[length + 24 + 14]);
-  EXPECT_EQ(3, build.Data[2 * length]) << "the next mood starts after 15 step bytes";
-}
-
-TEST(ImageBuild, SettingsSendOptionGBeforeFAndSkipExtraOptionTwo) {
-  Installation installation = resetInstallation(kVordane);
-  installation.Settings.OptionsCToI = {10, 11, 12, 13, 14, 15, 16};
-  installation.Settings.OptionsJToQ = {20, 21, 22, 23, 24, 25, 26, 27};
-  installation.Extra = {30, 31, 32, 33};
-  Built built(installation);
-  const ImageArea& build = built.build(kOptionSection);
-  const std::array<uint8_t, 7> cToI{10, 11, 12, 14, 13, 15, 16};
-  for (int k = 0; k < 7; ++k) EXPECT_EQ(cToI[k], build.Data[7 + k]);
-  EXPECT_EQ(0, build.Data[28]);
-  EXPECT_EQ(30, build.Data[30]);
-  EXPECT_EQ(31, build.Data[31]);
-  EXPECT_EQ(33, build.Data[32]);
-  EXPECT_EQ(20, build.Data[34]);
-  EXPECT_EQ(22, build.Data[36]);
-  EXPECT_EQ(0, build.Data[37]) << "options M to Q are not sent";
+  // the named mood: relays 2 and 16, dimmer 8, its fifth step; the next mood
+  // starts after 15 step bytes
+  const std::pair<int, int> namedBytes[] = {{0, 0}, {15, 255}, {23, 127}, {24 + 12, 4}, {24 + 14, 6}, {length, 3}};
+  for (const auto& [k, value] : namedBytes) EXPECT_EQ(value, build.Data[length + k]) << "byte " << length + k;
 }
 
 TEST(ImageBuild, BuildingAnewForgetsTheLastImage) {

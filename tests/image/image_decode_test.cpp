@@ -7,6 +7,7 @@
 #include "busy_installation.h"
 #include "image/image_codec.h"
 #include "image/image_sections.h"
+#include "installation/output_numbering.h"
 
 namespace ordalis {
 namespace {
@@ -33,36 +34,16 @@ Installation decoded(const MemoryImage& image, uint8_t model, int32_t language =
 
 std::string nameOf(const NameText& name) { return name.withoutTrailingSpaces(); }
 
-TEST(ImageDecode, NamesTheTransparentFunctionsInUseAndLeavesTheOthersBlank) {
+// Each section has its own test for an entry in use; an entry in use gets a
+// numbered name in the program's language, the others stay blank but keep
+// their bytes.
+TEST(ImageDecode, NamesTheEntriesInUseByEachSectionsOwnTest) {
   MemoryImage image;
-  ImageArea& receive = image.block(kTransparentSection)->Receive;
-  receive.Data[0] = 9;
-  receive.Data[8] = 1;
-  receive.Data[5] = 4;  // second byte of function 2 only: not in use
-  const Installation english = decoded(image, kVordane);
-  EXPECT_EQ("Transparent 0", nameOf(english.TransparentFunctions[0].Name));
-  EXPECT_EQ("Transparent 4", nameOf(english.TransparentFunctions[4].Name));
-  EXPECT_TRUE(english.TransparentFunctions[2].Name.isBlank());
-  EXPECT_EQ(4, english.TransparentFunctions[2].Parameters[1]);
-  EXPECT_TRUE(english.TransparentFunctions[1].Name.isBlank());
-  EXPECT_EQ("Transparant 4", nameOf(decoded(image, kVordane, 10000).TransparentFunctions[4].Name));
-}
-
-TEST(ImageDecode, SplitsTheFanByteIntoItsTwoFields) {
-  MemoryImage image;
-  ImageArea& receive = image.block(kFanSection)->Receive;
-  receive.Data[0] = 133;
-  receive.Data[6] = 128;  // extra parameter 2, record byte 0 is 0: not in use
-  const Installation installation = decoded(image, kVordane);
-  EXPECT_EQ(5, installation.FanFunctions[0].Parameters[0]);
-  EXPECT_EQ(2, installation.FanFunctions[0].ExtraParameter);
-  EXPECT_EQ("Fan function 0", nameOf(installation.FanFunctions[0].Name));
-  EXPECT_EQ(2, installation.FanFunctions[1].ExtraParameter);
-  EXPECT_TRUE(installation.FanFunctions[1].Name.isBlank());
-}
-
-TEST(ImageDecode, UsesEachSectionsOwnTestForAnEntryInUse) {
-  MemoryImage image;
+  image.block(kTransparentSection)->Receive.Data[0] = 9;
+  image.block(kTransparentSection)->Receive.Data[8] = 1;
+  image.block(kTransparentSection)->Receive.Data[5] = 4;  // second byte of function 2 only: not in use
+  image.block(kFanSection)->Receive.Data[0] = 133;
+  image.block(kFanSection)->Receive.Data[6] = 128;            // extra parameter 2, record byte 0 is 0
   image.block(kTimedSection)->Receive.Data[5] = 1;            // timed 1: byte 0
   image.block(kIfThenElseSection)->Receive.Data[8 + 7] = 1;   // rule 1: any byte
   image.block(kMotorSection)->Receive.Data[4 + 3] = 1;        // motor 1: value 1
@@ -72,18 +53,23 @@ TEST(ImageDecode, UsesEachSectionsOwnTestForAnEntryInUse) {
   image.block(kProcessSection)->Receive.Data[7 + 4] = 1;      // process 1: fifth byte
   image.block(kProcessSection)->Receive.Data[14 + 0] = 1;     // process 2: first byte only
   const Installation in = decoded(image, kVordane);
-  EXPECT_EQ("Timed function 1", nameOf(in.TimedFunctions[1].Name));
-  EXPECT_EQ("If-Then-Else functions 1", nameOf(in.IfThenElseFunctions[1].Name));
-  EXPECT_EQ("Motor 1", nameOf(in.MotorFunctions[1].Name));
-  EXPECT_TRUE(in.MotorFunctions[2].Name.isBlank());
+  const std::pair<const NameText&, std::string> names[] = {
+      {in.TransparentFunctions[0].Name, "Transparent 0"}, {in.TransparentFunctions[4].Name, "Transparent 4"},
+      {in.TransparentFunctions[1].Name, ""},              {in.TransparentFunctions[2].Name, ""},
+      {in.FanFunctions[0].Name, "Fan function 0"},        {in.FanFunctions[1].Name, ""},
+      {in.TimedFunctions[1].Name, "Timed function 1"},    {in.TimedFunctions[0].Name, ""},
+      {in.IfThenElseFunctions[1].Name, "If-Then-Else functions 1"}, {in.IfThenElseFunctions[0].Name, ""},
+      {in.MotorFunctions[1].Name, "Motor 1"},             {in.MotorFunctions[2].Name, ""},
+      {in.LocalMoods[1].Name, "Local mood 1"},            {in.LocalMoods[2].Name, ""},
+      {in.ProcessFunctions[1].Name, "Process functions 1"}, {in.ProcessFunctions[2].Name, ""}};
+  for (const auto& [name, expected] : names) EXPECT_EQ(nameOf(name), expected);
+  EXPECT_EQ(4, in.TransparentFunctions[2].Parameters[1]);
+  EXPECT_EQ("Transparant 4", nameOf(decoded(image, kVordane, 10000).TransparentFunctions[4].Name));
+  EXPECT_EQ(5, in.FanFunctions[0].Parameters[0]);
+  EXPECT_EQ(2, in.FanFunctions[0].ExtraParameter);
+  EXPECT_EQ(2, in.FanFunctions[1].ExtraParameter);
   EXPECT_EQ(-32768, in.MotorFunctions[2].Value);
-  EXPECT_EQ("Local mood 1", nameOf(in.LocalMoods[1].Name));
-  EXPECT_TRUE(in.LocalMoods[2].Name.isBlank());
   EXPECT_EQ(8, in.LocalMoods[2].MoodByte);
-  EXPECT_EQ("Process functions 1", nameOf(in.ProcessFunctions[1].Name));
-  EXPECT_TRUE(in.ProcessFunctions[2].Name.isBlank());
-  EXPECT_TRUE(in.TimedFunctions[0].Name.isBlank());
-  EXPECT_TRUE(in.IfThenElseFunctions[0].Name.isBlank());
 }
 
 TEST(ImageDecode, AGeneralMoodIsInUseWhenItDiffersFromTheUncoupledPattern) {
@@ -103,24 +89,19 @@ TEST(ImageDecode, AGeneralMoodIsInUseWhenItDiffersFromTheUncoupledPattern) {
   EXPECT_TRUE(in.GeneralMoods[19].Name.isBlank()) << "the trimmed tail of the last mood";
 }
 
-TEST(ImageDecode, RestoresSensorNamesAndMessageLinesAsSent) {
+TEST(ImageDecode, EveryOutputOfAReceivedRelayOrDimmerModuleGetsANumberedName) {
   Installation source = resetInstallation(kVordane);
-  source.Sensors[0].Name.assign("   Hall");
-  source.Sensors[1].Name.assign("A twenty-char name!!");
-  source.Sensors[1].Parameters = {1, 2, 3, 4, 5, 6};
-  source.Messages[9].Line1.assign("Alarm!");
-  source.Messages[9].Line2.assign("Sixteen chars ok");
+  source.OutputModules[0].ModuleType = 111;  // relays 17 to 24
+  source.OutputModules[0].Address = 2;
+  source.OutputModules[1].ModuleType = 131;  // dimmers 1 to 8
   MemoryImage image;
   BuildMemoryImage(image, source);
   receiveWhatWasSent(image);
   const Installation in = decoded(image, kVordane);
-  EXPECT_EQ("Hall", nameOf(in.Sensors[0].Name));
-  EXPECT_EQ("A twenty-char na", nameOf(in.Sensors[1].Name));
-  EXPECT_EQ(source.Sensors[1].Parameters, in.Sensors[1].Parameters);
-  EXPECT_TRUE(in.Sensors[2].Name.isBlank());
-  EXPECT_EQ(source.Messages[9].Line1, in.Messages[9].Line1);
-  EXPECT_EQ(source.Messages[9].Line2, in.Messages[9].Line2);
-  EXPECT_TRUE(in.Messages[9].Name.isBlank());
+  EXPECT_EQ(nameOf(RelayName(in, 17)), "Relays 17");
+  EXPECT_EQ(nameOf(RelayName(in, 24)), "Relays 24");
+  EXPECT_EQ(nameOf(DimmerName(in, 8)), "Dimmers 8");
+  EXPECT_TRUE(RelayName(in, 16).isBlank()) << "no module covers relay 16";
 }
 
 // Rebuilding the decoded tables gives back every byte that was sent: every

@@ -78,12 +78,24 @@ class HalveronTest : public QObject {
     QCOMPARE(stage.prompts.beeps, 0);
   }
 
-  void testOnLineWithoutASelectedLineSaysSoAndOpensNothing() {
-    Stage stage;
-    stage.test->CmdTest_Click();
-    QCOMPARE(stage.pc->openCount(), 0);
-    QCOMPARE(stage.prompts.texts(), std::vector<std::string>{"Select an item!"});
-    QCOMPARE(stage.prompts.beeps, 0);
+  // A command the control refuses, or a port that does not open, is said on
+  // the status line at once, without waiting for an answer that cannot come.
+  void aRefusedOrUnopenedCommandSaysWhyOnTheStatusLineAtOnce() {
+    for (bool portOpens : {true, false}) {
+      Stage stage;
+      stage.pc->setRefuseOpen(!portOpens);
+      stage.selectLine(0, 1, portOpens ? 150 : 5, 255);  // relays end at 144
+      stage.test->CmdTest_Click();
+      QCOMPARE(stage.statusLines, QStringList{portOpens ? "Test On-Line: function out of range"
+                                                        : "Test On-Line: port did not open"});
+      QVERIFY(!stage.test->waitingForAnswer());
+      QVERIFY(stage.pc->written().empty());
+      QVERIFY(!stage.pc->isOpen());
+    }
+    Stage unselected;
+    unselected.test->CmdTest_Click();
+    QCOMPARE(unselected.pc->openCount(), 0);
+    QCOMPARE(unselected.prompts.texts(), std::vector<std::string>{"Select an item!"});
   }
 };
 
