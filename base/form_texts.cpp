@@ -21,6 +21,8 @@ std::vector<FormTextRow> buildTable() {
       {"FrmKlokken", "mmuFileOpenCLK", text(1163)},
       {"FrmKlokken", "mmuFileSave", text(1164)},
       {"FrmKlokken", "mmuFileSaveAs", text(1165)},
+      {"FrmKlokken", "mmuFilePrint", text(1191)},
+      {"FrmKlokken", "mmuFileExport", text(1192)},
       {"FrmKlokken", "mmuClose", text(1166)},
       {"FrmKlokken", "mmuEdit", text(1167)},
       {"FrmKlokken", "mmuNieuw(0)", text(1171)},
