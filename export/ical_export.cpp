@@ -37,6 +37,12 @@ std::string UidBase(const std::string& fileName) {
   return base.empty() ? "clocks" : base;
 }
 
+// Without the spaces around it (an unnamed function leaves a leading one).
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 std::string RdateLine(const std::vector<LocalTime>& moments) {
   std::string line = "RDATE:";
   for (size_t i = 0; i < moments.size(); ++i) line += (i ? "," : "") + DateTimeValue(moments[i]);
@@ -58,7 +64,7 @@ class EventWriter {
     event += FoldedLine("UID:line-" + std::string(number) + "." + UidBase(m_input.clockFileName) + "@ordalis");
     event += FoldedLine("DTSTAMP:" + m_stamp);
     event += FoldedLine("DTSTART:" + DateTimeValue(own));
-    event += FoldedLine("SUMMARY:" + EscapeText(words.panelFunction));
+    event += FoldedLine("SUMMARY:" + EscapeText(Trimmed(words.panelFunction)));
     event += FoldedLine("DESCRIPTION:" + EscapeText(words.panelFunction + "\n" + words.panelMoment));
     event += FoldedLine("CATEGORIES:" + EscapeText(words.table));
     event += RepeatLines(line, own, listed);

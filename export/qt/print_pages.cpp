@@ -2,6 +2,7 @@
 #include "export/qt/print_pages.h"
 
 #include <QFileInfo>
+#include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -22,6 +23,8 @@ namespace {
 constexpr int kHeaderPointSize = 10;
 constexpr int kListPointSize = 9;
 constexpr qreal kHeaderLines = 3.5;  // two lines of header, a title line, a gap
+constexpr int kBodyPixelRatio = 4;
+constexpr int kScreenDotsPerMeter = 3780;  // 96 dots per inch
 
 QString Text(const Texts& texts, int id) { return QString::fromStdString(texts.LoadText(id)); }
 
@@ -67,42 +70,54 @@ class PagePainter {
     return line * kHeaderLines;
   }
 
+  // The week is drawn as the screen draws it (a 96-dpi window body, sharp at
+  // four times its pixels) and scaled onto the page below the header.
   void PaintWeekPage(QDate monday) {
     StartPage();
     const qreal top = PaintHeader(WeekTitle(m_job.parts.texts, monday));
     const QRectF room(0, top, m_page.width(), m_page.height() - top);
     const qreal scale = std::min(room.width() / weekpaint::kBodyWidth, room.height() / weekpaint::kBodyHeight);
-    m_painter.save();
-    m_painter.translate(room.left() + (room.width() - weekpaint::kBodyWidth * scale) / 2, room.top());
-    m_painter.scale(scale, scale);
-    const qreal ratio = scale * 2;  // pictures sharp on paper
-    weekpaint::PaintDayNames(m_painter, monday, m_font, Qt::black);
-    weekpaint::PaintLegend(m_painter, weekpaint::LegendCaptions(m_job.parts.texts), m_font, Qt::black, ratio);
-    m_painter.translate(weekpaint::kAreaLeft, weekpaint::kAreaTop);
-    PaintClockArea(monday, ratio);
-    m_painter.restore();
+    const QSizeF size = QSizeF(weekpaint::kBodyWidth, weekpaint::kBodyHeight) * scale;
+    m_painter.drawImage(QRectF(QPointF(room.left() + (room.width() - size.width()) / 2, room.top()), size),
+                        WeekBody(monday));
+  }
+
+  QImage WeekBody(QDate monday) const {
+    QImage body(QSize(weekpaint::kBodyWidth, weekpaint::kBodyHeight) * kBodyPixelRatio,
+                QImage::Format_ARGB32_Premultiplied);
+    body.setDevicePixelRatio(kBodyPixelRatio);
+    body.setDotsPerMeterX(kScreenDotsPerMeter);
+    body.setDotsPerMeterY(kScreenDotsPerMeter);
+    body.fill(Qt::white);
+    QPainter painter(&body);
+    weekpaint::PaintDayNames(painter, monday, painter.font(), Qt::black);
+    weekpaint::PaintLegend(painter, weekpaint::LegendCaptions(m_job.parts.texts), painter.font(), Qt::black,
+                           kBodyPixelRatio);
+    painter.translate(weekpaint::kAreaLeft, weekpaint::kAreaTop);
+    PaintClockArea(painter, monday);
+    return body;
   }
 
   // The clock area with the controls the week-view model places for that
   // week, on a copy of the clock state so the shown week stays as it is.
-  void PaintClockArea(QDate monday, qreal ratio) {
+  void PaintClockArea(QPainter& painter, QDate monday) const {
     ClockState clock = m_job.parts.clock;
     const FixedClock today(fromQDate(monday) + hours{12});
     WeekViewModel model(ClockParts{clock, m_job.parts.installation, m_job.parts.texts}, today);
     model.RecomputeWeek();
-    weekpaint::PaintAreaBackground(m_painter);
+    weekpaint::PaintAreaBackground(painter);
     for (int row = 0; row < 7; ++row)
-      weekpaint::PaintDayRow(m_painter, row,
-                             DayIcon(m_input.workdays[static_cast<size_t>(row)] == 1, ratio));
+      weekpaint::PaintDayRow(painter, row,
+                             DayIcon(m_input.workdays[static_cast<size_t>(row)] == 1, kBodyPixelRatio));
     for (int id = 0; id < kControlCount; ++id) {
       const ControlLook look = model.LookOf(id);
       if (!look.visible) continue;
       const ClockControl& placed = model.Control(id);
-      m_painter.save();
-      m_painter.translate(placed.left, placed.top);
-      weekpaint::PaintClockMarker(m_painter, QColor(look.colour.red, look.colour.green, look.colour.blue),
-                                  FunctionPicture(look.picture, ratio), look.selected, look.count);
-      m_painter.restore();
+      painter.save();
+      painter.translate(placed.left, placed.top);
+      weekpaint::PaintClockMarker(painter, QColor(look.colour.red, look.colour.green, look.colour.blue),
+                                  FunctionPicture(look.picture, kBodyPixelRatio), look.selected, look.count);
+      painter.restore();
     }
   }
 

@@ -10,10 +10,18 @@
 
 namespace ordalis {
 
-WeekPrintPreview::WeekPrintPreview(const PrintJob& job, QWidget* parent)
-    : QPrintPreviewDialog(&m_printer, parent), m_job(job) {
+namespace {
+
+QPrinter* Landscape(QPrinter& printer) {
+  printer.setPageOrientation(QPageLayout::Landscape);
+  return &printer;
+}
+
+}  // namespace
+
+WeekPrintPreview::WeekPrintPreview(QPrinter& printer, const PrintJob& job, QWidget* parent)
+    : QPrintPreviewDialog(Landscape(printer), parent), m_job(job) {
   setObjectName("WeekPrintPreview");
-  m_printer.setPageOrientation(QPageLayout::Landscape);
   m_weeks = new QSpinBox(this);
   m_weeks->setObjectName("weeks");
   m_weeks->setRange(1, kMaxWeeks);

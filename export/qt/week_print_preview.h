@@ -18,8 +18,9 @@ class WeekPrintPreview : public QPrintPreviewDialog {
  public:
   static constexpr int kMaxWeeks = 53;
 
-  // The job's parts must outlive the dialog.
-  WeekPrintPreview(const PrintJob& job, QWidget* parent = nullptr);
+  // The printer (turned to landscape here) and the job's parts must outlive
+  // the dialog.
+  WeekPrintPreview(QPrinter& printer, const PrintJob& job, QWidget* parent = nullptr);
 
   QSpinBox* weeksBox() const { return m_weeks; }
   // Pages of the last painting.
@@ -28,7 +29,6 @@ class WeekPrintPreview : public QPrintPreviewDialog {
  private:
   void paintPages(QPrinter* printer);
 
-  QPrinter m_printer;
   PrintJob m_job;
   QSpinBox* m_weeks = nullptr;
   int m_paintedPages = 0;

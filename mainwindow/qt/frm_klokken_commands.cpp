@@ -108,7 +108,10 @@ PrintJob FrmKlokken::printJob() const {
                   QDateTime(toQDate(m_clock.now()), toQTime(m_clock.now()))};
 }
 
-void FrmKlokken::Print_Click() { WeekPrintPreview(printJob(), this).exec(); }
+void FrmKlokken::Print_Click() {
+  QPrinter printer(QPrinter::HighResolution);
+  WeekPrintPreview(printer, printJob(), this).exec();
+}
 
 void FrmKlokken::mmuFileExport_Click() { RunExport(printJob(), m_prompts, this); }
 

@@ -28,7 +28,9 @@ class PrintPreviewTest : public QObject {
     state.installation = fixtures::DemoInstallation();
     state.clock.ClockTable = fixtures::DemoClockTable(makeLocalTime(2026, 6, 3, 10, 30));
     const ClockState before = state.clock;
-    WeekPrintPreview preview(PrintJob{state, QDate(2026, 6, 1), 1, QDateTime(QDate(2026, 6, 3), QTime(10, 30))});
+    QPrinter printer;
+    const PrintJob job{state, QDate(2026, 6, 1), 1, QDateTime(QDate(2026, 6, 3), QTime(10, 30))};
+    WeekPrintPreview preview(printer, job);
     preview.show();
     auto* pages = preview.findChild<QPrintPreviewWidget*>();
     QVERIFY(pages);
