@@ -24,6 +24,8 @@ constexpr int kHeaderPointSize = 10;
 constexpr int kListPointSize = 9;
 constexpr qreal kHeaderLines = 3.5;  // two lines of header, a title line, a gap
 constexpr int kBodyPixelRatio = 4;
+// The window body as far as the legend's last caption reaches.
+constexpr int kPrintedBodyWidth = 820;
 constexpr int kScreenDotsPerMeter = 3780;  // 96 dots per inch
 
 QString Text(const Texts& texts, int id) { return QString::fromStdString(texts.LoadText(id)); }
@@ -76,14 +78,14 @@ class PagePainter {
     StartPage();
     const qreal top = PaintHeader(WeekTitle(m_job.parts.texts, monday));
     const QRectF room(0, top, m_page.width(), m_page.height() - top);
-    const qreal scale = std::min(room.width() / weekpaint::kBodyWidth, room.height() / weekpaint::kBodyHeight);
-    const QSizeF size = QSizeF(weekpaint::kBodyWidth, weekpaint::kBodyHeight) * scale;
+    const qreal scale = std::min(room.width() / kPrintedBodyWidth, room.height() / weekpaint::kBodyHeight);
+    const QSizeF size = QSizeF(kPrintedBodyWidth, weekpaint::kBodyHeight) * scale;
     m_painter.drawImage(QRectF(QPointF(room.left() + (room.width() - size.width()) / 2, room.top()), size),
                         WeekBody(monday));
   }
 
   QImage WeekBody(QDate monday) const {
-    QImage body(QSize(weekpaint::kBodyWidth, weekpaint::kBodyHeight) * kBodyPixelRatio,
+    QImage body(QSize(kPrintedBodyWidth, weekpaint::kBodyHeight) * kBodyPixelRatio,
                 QImage::Format_ARGB32_Premultiplied);
     body.setDevicePixelRatio(kBodyPixelRatio);
     body.setDotsPerMeterX(kScreenDotsPerMeter);
