@@ -33,6 +33,7 @@ std::vector<FormTextRow> buildTable() {
       {"FrmKlokken", "mmuEditNew", text(1168)},
       {"FrmKlokken", "mmuEditProp", text(1169)},
       {"FrmKlokken", "mmuDelete", text(1170)},
+      {"FrmKlokken", "mmuEditCheck", text(1193)},
       {"FrmKlokken", "Tlb(1)", text(32)},
       {"FrmKlokken", "Tlb(2)", text(980)},
       {"FrmKlokken", "Tlb(3)", text(616)},
@@ -50,7 +51,7 @@ std::vector<FormTextRow> buildTable() {
       {"FrmKlokken", "CmdTest", action(998)},
       {"FrmKlokken", "mmuComGet", text(1176)},
       {"FrmKlokken", "mmuComSend", text(1177)},
-      {"FrmKlokken", "mmuComCompare", text(1145)},
+      {"FrmKlokken", "mmuComCompare", text(1194)},
       // The clock-line edit dialog.
       {"FrmClkEdit", "FrmClkEdit", text(982)},
       {"FrmClkEdit", "LblTabel", text(1002)},
