@@ -59,5 +59,6 @@ void addCompareCommand(CLI::App& app, CliContext& context, CommandResult result)
 void addDiffCommand(CLI::App& app, CliContext& context, CommandResult result);     // cmd_compare.cpp
 void addFiringsCommand(CLI::App& app, CliContext& context, CommandResult result);
 void addCheckCommand(CLI::App& app, CliContext& context, CommandResult result);
+void addExportCommand(CLI::App& app, CliContext& context, CommandResult result);
 
 }  // namespace ordalis::cli

@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
   addDiffCommand(app, context, result);
   addFiringsCommand(app, context, result);
   addCheckCommand(app, context, result);
+  addExportCommand(app, context, result);
   for (CLI::App* sub : app.get_subcommands({})) sub->fallthrough();
 
   // Common options are applied before any subcommand runs.

@@ -14,15 +14,17 @@ set(ORDALIS_LAYERS
   "editor:base,clock,installation,functions,week"
   "comm:base,clock,installation,image,functions"
   "app:base,clock,installation,image,functions,week,editor,comm"
+  # printing and export; its widgets paint the week view on any QPainter
+  "export:base,clock,installation,functions,week,editor"
   # widgets only: the main window, and the program's entry on top of it
-  "mainwindow:base,clock,installation,image,functions,week,editor,comm,app"
+  "mainwindow:base,clock,installation,image,functions,week,editor,comm,app,export"
   "app/qt:mainwindow/qt"
   # programs beside the widgets: the core and the lower widgets, never the main window
-  "cli:base,clock,installation,image,functions,week,editor,comm,app,tools,base/qt,comm/qt,app/qt"
+  "cli:base,clock,installation,image,functions,week,editor,comm,app,export,tools,base/qt,comm/qt,app/qt,export/qt"
   "tools:base,clock,installation,image,functions,week,editor,comm,app,base/qt,comm/qt,editor/qt"
   # the screenshot tool takes pictures of the main window
   "tools/screenshot:mainwindow/qt"
 )
 
 # The folders whose top-level files form the core library, lowest first.
-set(ORDALIS_SUBSYSTEMS base clock installation image functions week editor comm app mainwindow)
+set(ORDALIS_SUBSYSTEMS base clock installation image functions week editor comm app export mainwindow)

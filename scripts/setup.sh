@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
           qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl1-mesa-dev libgtest-dev libgmock-dev
           libbenchmark-dev nlohmann-json3-dev libcli11-dev clang ccache xvfb xauth
-          imagemagick fonts-dejavu-core help2man)
+          imagemagick fonts-dejavu-core help2man python3-icalendar python3-dateutil poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -19,9 +19,13 @@ std::string SlotMomentText(const ClockLine& line) {
   std::snprintf(stamp, sizeof stamp, "%02u/%02u %02d:%02d", static_cast<unsigned>(ymd.day()),
                 static_cast<unsigned>(ymd.month()), static_cast<int>(time.hours().count()),
                 static_cast<int>(time.minutes().count()));
+  return std::string(stamp) + " " + RepeatRuleText(line);
+}
+
+std::string RepeatRuleText(const ClockLine& line) {
   const std::string unit = line.RepeatUnit < kRepeatUnitCount ? kRepeatUnitNames[line.RepeatUnit] : "";
-  if (line.RepeatUnit == kRepeatOnce) return std::string(stamp) + " " + unit;
-  return std::string(stamp) + " Elke " + std::to_string(line.RepeatCount) + " " + unit;
+  if (line.RepeatUnit == kRepeatOnce) return unit;
+  return "Elke " + std::to_string(line.RepeatCount) + " " + unit;
 }
 
 PanelSlot MakePanelSlot(const ClockLineArray& table, int index, const CatalogueTexts& texts) {

@@ -25,6 +25,9 @@ struct PanelSlot {
   int picture = 0;               // ImgFnc: the function picture (1-9)
 };
 
+// "Eenmalig", or "Elke 2 Dag(en)" for a repeating line.
+std::string RepeatRuleText(const ClockLine& line);
+
 // "dd/mm hh:mm Eenmalig", or "dd/mm hh:mm Elke 2 Dag(en)" for a repeating line.
 std::string SlotMomentText(const ClockLine& line);
 

@@ -12,7 +12,7 @@ namespace ordalis {
 
 namespace {
 
-constexpr int kCheckCommandText = 1208;
+constexpr int kCheckCommandText = 1193;  // with the letter of the menu item
 constexpr int kNoFindingsText = 1209;
 constexpr int kFindingsTitleText = 1210;
 constexpr int kInformationText = 1211;

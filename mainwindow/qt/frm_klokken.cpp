@@ -18,6 +18,7 @@
 #include "week/catalogue_texts.h"
 #include "app/line_commands.h"
 #include "editor/qt/function_pictures.h"
+#include "export/qt/week_painting.h"
 #include "mainwindow/qt/check_dialog.h"
 #include "mainwindow/qt/fit_to_screen.h"
 #include "mainwindow/qt/functions_view.h"
@@ -183,7 +184,9 @@ void FrmKlokken::createMenus() {
       {"mmuFileNew", &FrmKlokken::mmuFileNew_Click},
       {"mmuFileOpenCLK", &FrmKlokken::mmuFileOpenCLK_Click},
       {"mmuFileSave", &FrmKlokken::mmuFileSave_Click},
-      {"mmuFileSaveAs", &FrmKlokken::mmuFileSaveAs_Click}};
+      {"mmuFileSaveAs", &FrmKlokken::mmuFileSaveAs_Click},
+      {"mmuFilePrint", &FrmKlokken::Print_Click},
+      {"mmuFileExport", &FrmKlokken::mmuFileExport_Click}};
   for (const auto& [name, slot] : fileItems) {
     QAction* item = namedAction(this, name);
     connect(item, &QAction::triggered, this, slot);
@@ -275,6 +278,7 @@ void FrmKlokken::createShortcuts() {
       {"mmuFileOpenCLK", QKeySequence::Open},
       {"mmuFileSave", QKeySequence::Save},
       {"mmuFileSaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+      {"mmuFilePrint", QKeySequence::Print},
       {"mmuDelete", QKeySequence(Qt::Key_Delete)},
       {"mmuEditProp", QKeySequence(Qt::Key_Return)}};
   for (const auto& [name, keys] : standard)
@@ -321,8 +325,7 @@ void FrmKlokken::SetFormTexts() {
   auto text = [this](int id, int length = -1) {
     return QString::fromStdString(m_state.texts.LoadText(id)).left(length);
   };
-  m_legend->setCaptions({"Aan", "Uit", text(151), text(154, 9), text(166), text(165, 7), text(126),
-                             text(125), text(124)},
+  m_legend->setCaptions(weekpaint::LegendCaptions(m_state.texts),
                         {"Aan", "Uit", text(151), text(154), text(166), text(165), text(126), text(125),
                          text(124)});
   // Table toggles in table order: continue, workday, weekend, simulation, special.

@@ -35,6 +35,8 @@ class QToolBar;
 namespace ordalis {
 
 class FunctionsView;
+struct PrintJob;
+
 class KlokkenBody;
 class LegendStrip;
 class SelectionPanelWidget;
@@ -96,7 +98,9 @@ class FrmKlokken : public QMainWindow {
   void mmuEditProp_Click();
   void mmuDelete_Click();
   void CmdTest_Click();
+  // The print preview of the shown week and the line list.
   void Print_Click();
+  void mmuFileExport_Click();
   // Recomputes and redraws the whole week (after CheckDates).
   void ScrWeeks_Change();
   // The seven day icons from the installation's workday flags.
@@ -123,6 +127,8 @@ class FrmKlokken : public QMainWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // What Print and Export... paint: the shown week onwards, printed now.
+  PrintJob printJob() const;
   void createMenus();
   void createToolBar();
   void createBody();

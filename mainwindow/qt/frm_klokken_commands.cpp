@@ -11,6 +11,8 @@
 #include "app/line_commands.h"
 #include "app/open_installation_command.h"
 #include "mainwindow/qt/frm_klokken.h"
+#include "export/qt/export_dialog.h"
+#include "export/qt/week_print_preview.h"
 #include "mainwindow/qt/klokken_body.h"
 #include "mainwindow/qt/selection_panel_widget.h"
 #include "mainwindow/qt/week_area.h"
@@ -101,7 +103,17 @@ void FrmKlokken::mmuComCompare_Click() {
   ScrWeeks_Change();
 }
 
-void FrmKlokken::Print_Click() { m_prompts.tell(kNotInThisVersionMessage); }
+PrintJob FrmKlokken::printJob() const {
+  return PrintJob{m_state, toQDate(m_state.clock.WeekStart), 1,
+                  QDateTime(toQDate(m_clock.now()), toQTime(m_clock.now()))};
+}
+
+void FrmKlokken::Print_Click() {
+  QPrinter printer(QPrinter::HighResolution);
+  WeekPrintPreview(printer, printJob(), this).exec();
+}
+
+void FrmKlokken::mmuFileExport_Click() { RunExport(printJob(), m_prompts, this); }
 
 void FrmKlokken::CmdTest_Click() { m_onlineTest(); }
 

@@ -3,27 +3,11 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPolygon>
 
 #include "editor/qt/function_pictures.h"
+#include "export/qt/week_painting.h"
 
 namespace ordalis {
-
-namespace {
-
-// The line marker points down at the moment; the selection marker points up
-// at it from below.
-const QPolygon kLineMarker({QPoint(2, 20), QPoint(8, 20), QPoint(5, 25)});
-const QPolygon kSelectionMarker({QPoint(2, 30), QPoint(5, 25), QPoint(8, 30)});
-
-QFont countFont() {
-  QFont font("Arial");
-  font.setPointSize(8);
-  font.setBold(true);
-  return font;
-}
-
-}  // namespace
 
 KlokControl::KlokControl(QWidget* parent) : QWidget(parent) {
   setFixedSize(kWidth, kHeight);
@@ -85,25 +69,8 @@ void KlokControl::paintEvent(QPaintEvent*) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
   }
   if (line() < 0) return;
-  const QPixmap picture = FunctionPicture(m_picture, devicePixelRatioF());
-  if (!picture.isNull()) painter.drawPixmap(0, kPictureTop, picture);
-  paintMarkers(painter);
-  paintCount(painter);
-}
-
-void KlokControl::paintMarkers(QPainter& painter) const {
-  painter.setPen(m_colour);
-  painter.setBrush(m_colour);
-  if (m_selected) painter.drawPolygon(kSelectionMarker);
-  painter.drawPolygon(kLineMarker);
-}
-
-void KlokControl::paintCount(QPainter& painter) const {
-  if (m_clkCount <= 1) return;
-  painter.setFont(countFont());
-  painter.setPen(Qt::black);
-  painter.drawText(QRect(0, kCountTop, kWidth, kHeight - kCountTop), Qt::AlignLeft | Qt::AlignTop,
-                   QString::number(m_clkCount));
+  weekpaint::PaintClockMarker(painter, m_colour, FunctionPicture(m_picture, devicePixelRatioF()), m_selected,
+                              m_clkCount);
 }
 
 void KlokControl::mousePressEvent(QMouseEvent* event) {

@@ -13,6 +13,8 @@
 #include <QPointF>
 #include <QWidget>
 
+#include "export/qt/week_painting.h"
+
 namespace ordalis {
 
 class KlokControl : public QWidget {
@@ -25,10 +27,10 @@ class KlokControl : public QWidget {
 
  public:
   // The control's size; the tip of the line marker is at (5, 25).
-  static constexpr int kWidth = 12;
-  static constexpr int kHeight = 46;
-  static constexpr int kPictureTop = 4;
-  static constexpr int kCountTop = 32;
+  static constexpr int kWidth = weekpaint::kControlWidth;
+  static constexpr int kHeight = weekpaint::kControlHeight;
+  static constexpr int kPictureTop = weekpaint::kPictureTop;
+  static constexpr int kCountTop = weekpaint::kCountTop;
 
   explicit KlokControl(QWidget* parent = nullptr);
 
@@ -78,8 +80,6 @@ class KlokControl : public QWidget {
 
  private:
   QPointF toArea(const QPointF& local) const { return local + QPointF(pos()); }
-  void paintMarkers(class QPainter& painter) const;
-  void paintCount(class QPainter& painter) const;
 
   int m_clkIndex = 0;
   int m_clkCount = 0;

@@ -6,6 +6,7 @@
 
 #include <QDate>
 
+#include "export/qt/week_painting.h"
 #include "mainwindow/qt/stray_click_widget.h"
 
 namespace ordalis {
@@ -15,11 +16,11 @@ class KlokkenBody : public StrayClickWidget {
 
  public:
   // Where the clock area stands in this widget.
-  static constexpr int kAreaLeft = 80;
-  static constexpr int kAreaTop = 40;
+  static constexpr int kAreaLeft = weekpaint::kAreaLeft;
+  static constexpr int kAreaTop = weekpaint::kAreaTop;
   // Where the legend stands in the window's body (below this widget).
-  static constexpr int kLegendIconTop = 545;
-  static constexpr int kLegendCaptionTop = 550;
+  static constexpr int kLegendIconTop = weekpaint::kLegendIconTop;
+  static constexpr int kLegendCaptionTop = weekpaint::kLegendCaptionTop;
 
   explicit KlokkenBody(QWidget* parent = nullptr);
 

@@ -6,19 +6,14 @@
 #include <QToolTip>
 
 #include "editor/qt/function_pictures.h"
-#include "mainwindow/qt/klokken_body.h"
+#include "export/qt/week_painting.h"
 
 namespace ordalis {
 
 namespace {
 
-constexpr int kPointSize = 6;
 constexpr int kSpacing = 90;
-constexpr int kIconOffset = 80;     // icon k at 90 k - 80
-constexpr int kCaptionOffset = 67;  // caption k at 90 k - 67
-// In the strip's own coordinates: the strip starts where the legend's icons do.
-constexpr int kIconTop = 0;
-constexpr int kCaptionTop = KlokkenBody::kLegendCaptionTop - KlokkenBody::kLegendIconTop;
+constexpr int kIconOffset = 80;  // icon k at 90 k - 80
 
 }  // namespace
 
@@ -50,21 +45,11 @@ bool LegendStrip::event(QEvent* event) {
   return true;
 }
 
-// The pictures are drawn at the screen's pixel ratio, so they stay sharp
-// when the window moves to a screen with another scale.
+// The strip starts where the legend's icons do in the window's body.
 void LegendStrip::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  for (int k = 1; k <= kFunctionPictureCount; ++k)
-    painter.drawPixmap(kSpacing * k - kIconOffset, kIconTop, FunctionPicture(k, devicePixelRatioF()));
-  QFont font = painter.font();
-  font.setPointSize(kPointSize);
-  painter.setFont(font);
-  painter.setPen(palette().color(QPalette::WindowText));
-  for (int k = 1; k <= m_captions.size() && k <= kFunctionPictureCount; ++k) {
-    const QRect caption(kSpacing * k - kCaptionOffset, kCaptionTop, kSpacing - kFunctionPictureSize - 2,
-                        painter.fontMetrics().height());
-    painter.drawText(caption, Qt::AlignLeft | Qt::AlignTop, m_captions[k - 1]);
-  }
+  painter.translate(0, -weekpaint::kLegendIconTop);
+  weekpaint::PaintLegend(painter, m_captions, font(), palette().color(QPalette::WindowText), devicePixelRatioF());
 }
 
 }  // namespace ordalis

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "editor/qt/function_pictures.h"
+#include "export/qt/week_painting.h"
 #include "mainwindow/qt/klok_control.h"
 #include "week/week_geometry.h"
 
@@ -15,18 +16,6 @@ namespace ordalis {
 namespace {
 
 constexpr int kDayRows = 7;
-// Five time labels per row, 40 pixels wide and centred on their hour.
-constexpr int kTimeLabels = 5;
-constexpr int kTimeLabelSpacing = 120;
-constexpr int kTimeLabelWidth = 40;
-constexpr int kTimeLabelTopInRow = 55;
-constexpr int kTimeLabelHeight = 14;
-const char* const kTimeLabelTexts[kTimeLabels] = {"00:00", "06:00", "12:00", "18:00", "23:59"};
-
-const QColor kAreaBackground(255, 255, 255);
-const QColor kRowSeparator(200, 205, 215);
-const QColor kAxis(90, 90, 90);
-const QColor kHourTick(150, 150, 150);
 const QColor kPresentTime(0, 150, 160);  // a colour no clock table has
 
 std::optional<WalkStep> walkStepOf(int key) {
@@ -101,8 +90,11 @@ void WeekArea::syncControls() {
 
 void WeekArea::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), kAreaBackground);
-  for (int row = 0; row < kDayRows; ++row) paintRow(painter, row);
+  weekpaint::PaintAreaBackground(painter);
+  for (int row = 0; row < kDayRows; ++row)
+    weekpaint::PaintDayRow(painter, row,
+                           m_dayIconsSet ? DayIcon(m_workdays[static_cast<size_t>(row)], devicePixelRatioF())
+                                         : QPixmap());
   paintNowAndFocus(painter);
 }
 
@@ -123,32 +115,6 @@ void WeekArea::paintNowAndFocus(QPainter& painter) const {
   if (!hasFocus() || !focus) return;
   painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DotLine));
   painter.drawRect(frameAround(focus->row, focus->x));
-}
-
-void WeekArea::paintRow(QPainter& painter, int row) const {
-  const int top = week::kRowHeight * row;
-  const int axisY = week::ReferenceY(row);
-  if (row > 0) {
-    painter.setPen(kRowSeparator);
-    painter.drawLine(0, top, kWidth, top);
-  }
-  painter.setPen(kHourTick);
-  for (int hour = 0; hour <= 24; ++hour) {
-    const int x = week::TimeX(hour, 0);
-    const int tick = hour % 6 == 0 ? 6 : 3;
-    painter.drawLine(x, axisY, x, axisY + tick);
-  }
-  painter.setPen(kAxis);
-  painter.drawLine(week::TimeX(0, 0), axisY, week::TimeX(24, 0), axisY);
-  // The day icon lies under the clock controls, which are child widgets.
-  if (m_dayIconsSet)
-    painter.drawPixmap(0, week::ControlTop(row),
-                       DayIcon(m_workdays[static_cast<size_t>(row)], devicePixelRatioF()));
-  painter.setPen(Qt::black);
-  for (int j = 0; j < kTimeLabels; ++j) {
-    const QRect label(kTimeLabelSpacing * j, top + kTimeLabelTopInRow, kTimeLabelWidth, kTimeLabelHeight);
-    painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, kTimeLabelTexts[j]);
-  }
 }
 
 void WeekArea::mouseDown(Qt::MouseButton button, QPointF position) {

@@ -11,6 +11,7 @@
 #include <array>
 #include <vector>
 
+#include "export/qt/week_painting.h"
 #include "week/clock_controls.h"
 #include "week/week_view_model.h"
 
@@ -22,8 +23,8 @@ class WeekArea : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int kWidth = 520;
-  static constexpr int kHeight = 504;
+  static constexpr int kWidth = weekpaint::kAreaWidth;
+  static constexpr int kHeight = weekpaint::kAreaHeight;
 
   // The model must outlive the area.
   WeekArea(WeekViewModel& model, QWidget* parent = nullptr);
@@ -68,7 +69,6 @@ class WeekArea : public QWidget {
 
  private:
   void createControls();
-  void paintRow(class QPainter& painter, int row) const;
   void paintNowAndFocus(class QPainter& painter) const;
   // The rectangle around the markers at a place of the clock area.
   static QRect frameAround(int row, int x);
