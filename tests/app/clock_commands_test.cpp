@@ -160,22 +160,6 @@ TEST_F(ClockCommands, AFailedSaveLeavesTheOldFileWholeAndTheChangesSet) {
   EXPECT_EQ(MessageIcon::Critical, prompts.shown[0].icon);
 }
 
-TEST_F(ClockCommands, SaveAsOffersTheCurrentNameAndTheTranslatedAllFilesFilter) {
-  state.texts.LanguageOffset = 10000;
-  state.clock.ClockFileName = "villa.clk";
-  addLine(0, 1);
-  std::string path = dir.path("copy.clk");
-  prompts.fileNames = {path};
-  mmuFileSaveAs_Click(context);
-  ASSERT_EQ(1u, prompts.saveDialogs.size());
-  EXPECT_EQ("Klok bestanden (*.clk) |*.clk|Alle bestanden (*.*) |*.*", prompts.saveDialogs[0].filter);
-  EXPECT_EQ("villa.clk", prompts.saveDialogs[0].initialName);
-  EXPECT_TRUE(prompts.saveDialogs[0].confirmOverwrite);
-  EXPECT_EQ(path, state.clock.ClockFileName);
-  EXPECT_FALSE(state.clock.ClocksChanged);
-  EXPECT_EQ(kClockFileSize, test::readBytes(path).size());
-}
-
 // A name typed without an extension is saved as a clock file; a typed one stays.
 TEST(SaveAs, ANameWithoutAnExtensionIsSavedAsAClockFile) {
   const std::pair<const char*, const char*> typedAndSaved[] = {

@@ -31,12 +31,6 @@ TEST(IniFileReading, FollowsTheProfileFunctionsRules) {
   EXPECT_EQ("1", IniFile::parse("[a]\nk=1\nK=2\n[A]\nk=3\n").get("A", "k", "", 10));
 }
 
-TEST(LeadingNumber, TakesTheLeadingDigitsAndGivesZeroForText) {
-  const std::pair<const char*, int64_t> cases[] = {{"3000", 3000}, {"96oo", 96}, {"  12 34", 12}, {"COM2", 0},
-                                                    {"", 0}, {"-5", 0}, {"99999999999999999999999", INT64_MAX}};
-  for (const auto& [text, number] : cases) EXPECT_EQ(number, leadingNumber(text)) << text;
-}
-
 // An untouched file comes out byte for byte; a set rewrites only its value, a
 // new key goes at the end of its section (before the blank line), a new
 // section at the end in the file's line ending.

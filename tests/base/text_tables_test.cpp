@@ -46,23 +46,6 @@ std::map<std::string, std::string> captionsOf(int32_t offset, const std::string&
   return {pairs.begin(), pairs.end()};
 }
 
-// Action buttons join two texts with a space, labels end in a colon, a form
-// has its own caption, "&" marks a menu letter; the separator and mmuCom keep
-// their design captions.
-TEST(FormTexts, GiveEachControlItsCaption) {
-  auto main = captionsOf(0, "FrmKlokken");
-  auto com = captionsOf(0, "FrmCom");
-  auto editor = captionsOf(0, "FrmClkEdit");
-  const std::pair<std::string, std::string> cases[] = {
-      {"Action Add", main["CmdAdd"]}, {"Actie Toevoegen", captionsOf(10000, "FrmKlokken")["CmdAdd"]},
-      {"Progress:", com["lblProgress"]}, {"Communication", com["FrmCom"]},
-      {"Clockline add/edit", editor["FrmClkEdit"]}, {"Niveau", editor["LblLvl"]}, {"Spec", editor["OptTabel(4)"]},
-      {"&Workday table", main["mmuNieuw(1)"]}, {"Print...", main["Tlb(6)"]}, {"Cont", main["Tlb(8)"]},
-  };
-  for (const auto& [expected, actual] : cases) EXPECT_EQ(expected, actual);
-  EXPECT_EQ(0u, main.count("Tlb(7)") + main.count("mmuCom"));
-}
-
 TEST(FormTexts, EveryCaptionExistsInEveryLanguage) {
   for (int32_t offset : kLanguageOffsets) {
     Texts texts;

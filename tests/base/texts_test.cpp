@@ -25,8 +25,9 @@ constexpr int kDutch = 1;
 constexpr int kTextDutchLacks = 919;
 const char* const kAbsent = "(absent)";
 const std::vector<std::string> kHeader = {"id", "en", "nl", "fr", "de", "es", "it", "pt"};
-const std::vector<std::string> kScannedFolders = {"app",    "clock", "installation", "mainwindow",
-                                                  "editor", "comm",  "image",        "cli"};
+const std::vector<std::string> kScannedFolders = {"base",   "clock", "installation", "image",      "functions",
+                                                  "week",   "editor", "comm",        "app",        "mainwindow",
+                                                  "export", "cli"};
 
 std::string readFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);

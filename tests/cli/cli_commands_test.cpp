@@ -104,44 +104,6 @@ TEST_F(Cli, InspectDescribesTheDemoHouseInKeyOrderAndRefusesWhatIsNoInstallation
   }
 }
 
-TEST_F(Cli, FunctionsAndDescribeShowTheEditorsTypesTextsAndPreviews) {
-  Installation installation;
-  OutputModule& relays = installation.OutputModules[0];
-  relays.ModuleType = 111;
-  relays.Outputs[4].Name.assign("Kitchen");
-  relays.Outputs[4].Value = 150;
-  relays.Outputs[4].Kind = 'L';
-  installation.LocalMoods[0].Name.assign("Evening");
-  installation.LocalMoods[0].Entries[0] = {1, 5, 255};
-  installation.LocalMoods[0].Entries[1] = {1, 5, 0};
-  WriteInstallation(installation);
-  const nlohmann::json catalogue = Json("--json functions " + nbt());
-  std::vector<int> codes;
-  std::map<int, nlohmann::json> functions;
-  for (const auto& type : catalogue["types"]) {
-    codes.push_back(type["code"]);
-    functions[type["code"]] = type["functions"];
-  }
-  EXPECT_EQ((std::vector<int>{1, 2, 5, 8, 9, 10, 54, 51, 52, 66, 65, 15, 14, 4, 3, 53}), codes);
-  EXPECT_EQ("Relays", catalogue["types"][0]["text"]);
-  ASSERT_EQ(1u, functions[1].size());
-  EXPECT_EQ(261, functions[1][0]["code"]);
-  EXPECT_EQ(" 05 Kitchen", functions[1][0]["text"]);
-  EXPECT_EQ("REL  05 Kitchen 150 VA LightPoint", functions[1][0]["preview"]);
-  EXPECT_EQ("REL  05 Kitchen On\r\nREL  05 Kitchen Off", functions[8][0]["preview"]);
-
-  const std::string describe = "--json describe --nbt " + nbt();
-  const nlohmann::json relay = Json(describe + " --type 1 --number 5 --style 3 --level 255");
-  EXPECT_EQ((nlohmann::json{"REL  05 Kitchen", true, "On"}),
-            (nlohmann::json{relay["function_text"], relay["exists"], relay["value_text"]}));
-  EXPECT_EQ("Function: 99 7", Json(describe + " --type 99 --number 7 --style 3")["function_text"]);
-  EXPECT_EQ(false, Json(describe + " --type 5 --number 12")["exists"]);
-
-  test::writeText(nbt(), "QZZ and nothing more");
-  ExpectRefused(Run("--json functions " + nbt()), "No VANTREL file!");
-  EXPECT_EQ(1, Run("describe --nbt " + dir.path("missing.nbt") + " --type 1 --number 5").exitCode);
-}
-
 TEST_F(Cli, WeekAndLanesListTheWeekOfTheFiles) {
   Installation installation;
   installation.Settings.Workdays = {1, 1, 1, 1, 0, 0, 0};  // Friday off

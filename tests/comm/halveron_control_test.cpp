@@ -111,10 +111,5 @@ TEST(FrameTimeOut, AFrameInProgressIsForgottenWhenThePortCloses) {
   EXPECT_FALSE(line.control.InFrame());
 }
 
-TEST(Version, NamesTheExecutableWithoutFolderOrExtension) {
-  EXPECT_EQ(GetVersion("/usr/bin/ordalis", 1, 0, 3), "ordalis version 1.0.3");
-  EXPECT_EQ(GetVersion("C:\\Programs\\Ordalis.exe", 2, 1, 0), "Ordalis version 2.1.0");
-}
-
 }  // namespace
 }  // namespace ordalis

@@ -201,52 +201,9 @@ class SelectByItemDataTest : public ::testing::Test {
   std::vector<int> reported;
 };
 
-TEST_F(SelectByItemDataTest, LastMatchStaysSelectedAndEveryMatchIsReported) {
-  EXPECT_EQ(2, SelectByItemData(list, 0x0105));
-  EXPECT_EQ(2, list.ListIndex);
-  EXPECT_EQ((std::vector<int>{0, 2}), reported);
-}
-
-TEST_F(SelectByItemDataTest, NoMatchLeavesTheSelection) {
-  list.select(1);
-  reported.clear();
-  EXPECT_EQ(-1, SelectByItemData(list, 0x0300));
-  EXPECT_EQ(1, list.ListIndex);
-  EXPECT_TRUE(reported.empty());
-}
-
-TEST_F(SelectByItemDataTest, MaskComparesOnlyItsBits) {
-  EXPECT_EQ(1, SelectByItemData(list, 0x0200, 0xFF00));
-  EXPECT_EQ(2, SelectByItemData(list, 0x0005, 0x00FF));
-}
-
-TEST(ItemList, ClearingDropsTheSelection) {
-  ItemList list;
-  list.add("only", 1);
-  list.select(0);
-  list.clear();
-  EXPECT_TRUE(list.Entries.empty());
-  EXPECT_EQ(-1, list.ListIndex);
-  EXPECT_EQ(-1, SelectByItemData(list, 1));
-}
-
 using std::chrono::local_days;
 
 local_days Day(int year, int month, int day) { return std::chrono::floor<std::chrono::days>(At(year, month, day)); }
-
-// Types without a level hide the level box; the others show On or Off by it.
-TEST(FunctionPictures, TypesWithoutALevelHideTheLevelBoxAndOthersFollowTheLevel) {
-  const struct { int type, level, picture; bool levelShown; } cases[] = {
-      {21, 0, 6, false}, {22, 0, 6, false}, {23, 0, 6, false}, {27, 0, 6, false}, {24, 0, 9, false},
-      {25, 0, 8, false}, {26, 0, 7, false}, {32, 0, 5, false}, {49, 0, 5, false}, {54, 0, 4, false},
-      {10, 0, 1, false}, {1, 255, kPictureOn, true}, {1, 0, kPictureOff, true}, {2, 3, kPictureOn, true},
-      {200, 0, kPictureOff, true}, {28, 0, kPictureOff, true}, {50, 0, kPictureOff, true}};
-  for (const auto& c : cases) {
-    const FunctionPictureRule rule = PictureForFunction(c.type, c.level);
-    EXPECT_EQ(rule.picture, c.picture) << "type " << c.type;
-    EXPECT_EQ(rule.levelShown, c.levelShown) << "type " << c.type;
-  }
-}
 
 TEST(ReferenceDateWindow, RunsFromThirtyWeeksBackToFortyWeeksAheadAndWidensToHoldTheLine) {
   const LocalTime now = At(2026, 3, 10, 10, 15);

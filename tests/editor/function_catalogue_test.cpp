@@ -162,50 +162,6 @@ class FunctionPreviewTest : public test::CatalogueTest {
   }
 };
 
-TEST_F(FunctionPreviewTest, RelayShowsItsLoadAndUnitKind) {
-  ModuleOutput& output = addModule(0, 111, 0).Outputs[4];
-  output.Name.assign("Kitchen");
-  output.Value = 60;
-  output.Kind = 'L';
-  EXPECT_EQ("REL  05 Kitchen 60 VA LightPoint", preview(1, 5));
-}
-
-TEST_F(FunctionPreviewTest, DimmerShowsItsTimeInHalfSeconds) {
-  ModuleOutput& output = addModule(0, 131, 0).Outputs[0];
-  output.Name.assign("Lounge");
-  output.Parameter = 25;
-  output.Value = 300;
-  output.Kind = 0;
-  EXPECT_EQ("DIM  01 Lounge 12.5 s 300 VA Unknown", preview(2, 1));
-  texts.LanguageOffset = 10000;  // Dutch writes a decimal comma
-  EXPECT_NE(std::string::npos, preview(2, 1).find(" 12,5 s ")) << preview(2, 1);
-}
-
-TEST_F(FunctionPreviewTest, TimedFunctionShowsTargetLevelAndTime) {
-  nameRelay(3, "Stairs");
-  TimedFunction& f = installation.TimedFunctions[2];
-  f.Parameters = {1, 3, 255};
-  f.Value = 90;
-  EXPECT_EQ("REL  03 Stairs On 90 Sec", preview(5, 2));
-}
-
-TEST_F(FunctionPreviewTest, LocalMoodShowsItsStepsWithALevel) {
-  nameRelay(1, "Lamp");
-  addModule(1, 131, 0).Outputs[1].Name.assign("Spots");
-  LocalMood& mood = installation.LocalMoods[0];
-  mood.Entries[0] = {1, 1, 0};
-  mood.Entries[3] = {2, 2, 127};
-  EXPECT_EQ("REL  01 Lamp Off\r\nDIM  02 Spots 50 %", preview(8, 0));
-}
-
-TEST_F(FunctionPreviewTest, TimedLocalMoodAddsTheTimeOfEachStep) {
-  installation.Flags[1].Name.assign("Away");
-  TimedLocalMood& mood = installation.TimedLocalMoods[4];
-  mood.Entries[9].Bytes = {15, 1, 255};
-  mood.Entries[9].Value = 30;
-  EXPECT_EQ("FLG  01 Away On 30 Sec", preview(9, 4));
-}
-
 TEST_F(FunctionPreviewTest, GeneralMoodShowsCoupledRelaysThenDimmersThenSteps) {
   nameRelay(2, "Lamp");
   GeneralMood& mood = installation.GeneralMoods[1];
@@ -214,24 +170,6 @@ TEST_F(FunctionPreviewTest, GeneralMoodShowsCoupledRelaysThenDimmersThenSteps) {
   mood.Entries[5] = {10, 3, 255};
   installation.GeneralMoods[3].Name.assign("Holiday");
   EXPECT_EQ("REL  02 Lamp On\r\n\r\nDIM 120 50 %\r\nGMD  03 Holiday On", preview(10, 1));
-}
-
-TEST_F(FunctionPreviewTest, MessageOnAnInterfaceShowsItsLinesAndBeeps) {
-  AlarmMessage& m = installation.Messages[2];
-  m.Line1.assign("Door open");
-  m.Line2.assign("Garage");
-  m.Parameters = {12, 3};
-  EXPECT_EQ("Message on interface 12 \r\nDoor open       \r\nGarage          \r\nNumber of beeps: 3",
-            preview(54, 2));
-}
-
-TEST_F(FunctionPreviewTest, IfThenElseShowsConditionThenAndElse) {
-  installation.Conditions[1].Name.assign("Dark");
-  installation.Flags[2].Name.assign("Lights");
-  installation.IfThenElseFunctions[0].Parameters = {60, 1, 15, 2, 0, 0, 0, 0};
-  EXPECT_EQ(
-      "If condition (true): \r\n  CON  01 Dark\r\n'THEN: \r\n  FLG  02 Lights\r\n'ELSE: \r\n  None",
-      preview(4, 0));
 }
 
 TEST_F(FunctionPreviewTest, ProcessShowsEffectMonitoredAndExecuted) {

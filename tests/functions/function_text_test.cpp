@@ -74,16 +74,6 @@ TEST_F(FunctionTextTest, ExistsWhenTheNameOnlyTextIsNotEmpty) {
   EXPECT_FALSE(FunctionExists(texts, installation, 0, -1));
 }
 
-TEST_F(FunctionTextTest, TouchPanelKeepsTheWholeName) {
-  installation.Interfaces[5].Name.assign("Hall");
-  installation.Interfaces[5].ModuleType = 4;
-  const std::string name = "Hall" + std::string(46, ' ');
-  EXPECT_EQ("I 05 " + name, TouchPanelText(texts, installation, 5, kNumberAndName, false));
-  EXPECT_EQ("I 05 XT4 " + name, TouchPanelText(texts, installation, 5, kCodeNumberAndName, false));
-  EXPECT_EQ("XT4\t" + name, TouchPanelText(texts, installation, 5, kCodeAndName, true));
-  EXPECT_EQ(" " + name, TouchPanelText(texts, installation, 5, kNameOnly, false));
-}
-
 TEST(AnsiToUtf8, KeepsAsciiAndConvertsLatinLettersAndTheWindowsRow) {
   EXPECT_EQ("Kitchen  ", AnsiToUtf8("Kitchen  "));
   EXPECT_EQ("Salle \xC3\xA0 manger \xC3\xA9t\xC3\xA9", AnsiToUtf8("Salle \xE0 manger \xE9t\xE9"));
@@ -119,13 +109,6 @@ TEST(NumericPart, TakesTheLeadingNumberAndReadNumericPartReadsIt) {
   const struct { const char* part; double value; } values[] = {
       {"55", 55}, {"12.5", 12.5}, {"-3", -3}, {"5-", 5}, {".5", 0.5}, {"", 0}, {"-", 0}, {".", 0}};
   for (const auto& v : values) EXPECT_DOUBLE_EQ(v.value, ReadNumericPart(v.part)) << v.part;
-}
-
-TEST(ReadNumericPart, ReadsAnEndlessNumberAsHuge) {
-  const std::string digits(400, '9');
-  EXPECT_GT(ReadNumericPart(digits), 1e300);
-  EXPECT_LT(ReadNumericPart("-" + digits), -1e300);
-  EXPECT_DOUBLE_EQ(0, ReadNumericPart("0." + std::string(400, '0') + "1"));
 }
 
 }  // namespace

@@ -137,16 +137,5 @@ TEST(ImageBuild, AnUnnamedGeneralMoodIsSentAsTheUncoupledPattern) {
   for (const auto& [k, value] : namedBytes) EXPECT_EQ(value, build.Data[length + k]) << "byte " << length + k;
 }
 
-TEST(ImageBuild, BuildingAnewForgetsTheLastImage) {
-  MemoryImage image;
-  BuildMemoryImage(image, busyInstallation(kVordane));
-  image.block(kClockSection)->Build.Data[0] = 5;
-  image.block(kInterfacesSection)->Receive.Data[0] = 5;
-  BuildMemoryImage(image, resetInstallation(kPelvan));
-  EXPECT_EQ(0, image.block(kClockSection)->Build.Data[0]);
-  EXPECT_EQ(0, image.block(kInterfacesSection)->Receive.Data[0]);
-  EXPECT_EQ(0, image.block(kInterfacesSection)->Send.Count);
-}
-
 }  // namespace
 }  // namespace ordalis

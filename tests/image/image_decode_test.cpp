@@ -72,23 +72,6 @@ TEST(ImageDecode, NamesTheEntriesInUseByEachSectionsOwnTest) {
   EXPECT_EQ(8, in.LocalMoods[2].MoodByte);
 }
 
-TEST(ImageDecode, AGeneralMoodIsInUseWhenItDiffersFromTheUncoupledPattern) {
-  Installation source = resetInstallation(kKestronEducational);
-  source.GeneralMoods[1].Name.assign("Night");
-  source.GeneralMoods[1].Dimmers[8] = 0;
-  source.GeneralMoods[2].Name.assign("Named but uncoupled");
-  MemoryImage image;
-  BuildMemoryImage(image, source);
-  receiveWhatWasSent(image);
-  const Installation in = decoded(image, kKestronEducational);
-  EXPECT_TRUE(in.GeneralMoods[0].Name.isBlank());
-  EXPECT_EQ("General mood 1", nameOf(in.GeneralMoods[1].Name));
-  EXPECT_EQ(0, in.GeneralMoods[1].Dimmers[8]);
-  EXPECT_EQ(3, in.GeneralMoods[1].Dimmers[7]);
-  EXPECT_TRUE(in.GeneralMoods[2].Name.isBlank()) << "its bytes say nothing about a name";
-  EXPECT_TRUE(in.GeneralMoods[19].Name.isBlank()) << "the trimmed tail of the last mood";
-}
-
 TEST(ImageDecode, EveryOutputOfAReceivedRelayOrDimmerModuleGetsANumberedName) {
   Installation source = resetInstallation(kVordane);
   source.OutputModules[0].ModuleType = 111;  // relays 17 to 24

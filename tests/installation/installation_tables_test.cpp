@@ -128,11 +128,5 @@ TEST_F(ModelSwitch, AModelZeroFileKeepsItsOwnInterfaceOfABuiltInType) {
   EXPECT_EQ(installation.Sensors[2].Name.withoutTrailingSpaces(), "Hall light");
 }
 
-TEST(FixedText, IsPaddedWithSpacesAndCutAtItsLength) {
-  EXPECT_EQ(FixedText<5>("ab").str(), "ab   ");
-  EXPECT_EQ(FixedText<5>("abcdefgh").str(), "abcde");
-  EXPECT_EQ(FixedText<3>(" a ").withoutTrailingSpaces(), " a");
-}
-
 }  // namespace
 }  // namespace ordalis

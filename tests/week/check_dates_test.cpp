@@ -50,37 +50,6 @@ LocalTime StepBackOneByOne(LocalTime moment, LocalTime limit, int unit, int coun
   return moment;
 }
 
-TEST(CheckDates, WorkdayAndWeekendLinesMoveToTheSundayBeforeTheCurrentWeek) {
-  for (uint8_t table : {kWorkdayTable, kWeekendTable}) {
-    ClockLineArray lines{};
-    lines[0] = MakeLine({.year = 2027, .month = 8, .day = 20, .hour = 6, .minute = 45, .table = table});
-    CheckDates(lines, kNow);
-    EXPECT_EQ((Date{2025, 3, 9}), DateOf(lines[0]));
-    EXPECT_EQ(6, lines[0].Hour);
-    EXPECT_EQ(45, lines[0].Minute);
-  }
-}
-
-TEST(CheckDates, MinuteRepeatsStepBackToMondayButKeepTheirTime) {
-  ClockLineArray lines{};
-  lines[3] = MakeLine({.year = 2025, .month = 3, .day = 12, .hour = 10, .unit = kRepeatMinutes, .count = 15});
-  lines[4] = MakeLine({.year = 2025, .month = 3, .day = 12, .hour = 10, .unit = kRepeatMinutes, .count = 7});
-  CheckDates(lines, kNow);
-  EXPECT_EQ((Date{2025, 3, 10}), DateOf(lines[3]));  // exactly Monday 00:00
-  EXPECT_EQ((Date{2025, 3, 9}), DateOf(lines[4]));   // Sunday 23:54
-  EXPECT_EQ(10, lines[3].Hour);
-  EXPECT_EQ(0, lines[3].Minute);
-}
-
-TEST(CheckDates, ReturnsTheLinesWhoseDateChanged) {
-  ClockLineArray lines{};
-  lines[1] = MakeLine({.year = 2025, .month = 3, .day = 20, .unit = kRepeatDays, .count = 1});
-  lines[2] = MakeLine({.year = 2025, .month = 3, .day = 1, .unit = kRepeatDays, .count = 1});
-  lines[5] = MakeLine({.year = 2025, .month = 3, .day = 9, .table = kWorkdayTable});
-  lines[6] = MakeLine({.year = 2025, .month = 3, .day = 20, .table = kWeekendTable});
-  EXPECT_EQ((std::vector<int>{1, 6}), CheckDates(lines, kNow));
-}
-
 // Every unit moves back by whole intervals, months clipped on the way back
 // (from 31 July, June gives 30 March, not 31), exactly as the step-by-step loop.
 TEST(CheckDates, EveryUnitGivesExactlyTheStepByStepResultAlsoYearsAhead) {

@@ -234,31 +234,5 @@ TEST_F(WeekView, ChangedControlsAreReportedOnceAndHiddenOnesToo) {
   EXPECT_EQ(shown, model.TakeChangedControls());
 }
 
-TEST(KlokControlRules, EachTableHasItsColourAndUnknownTablesDrawBlack) {
-  EXPECT_EQ((Rgb{0, 0, 0}), TableColour(kContinueTable));
-  EXPECT_EQ((Rgb{255, 0, 0}), TableColour(kWorkdayTable));
-  EXPECT_EQ((Rgb{0, 0, 255}), TableColour(kWeekendTable));
-  EXPECT_EQ((Rgb{0, 255, 0}), TableColour(kSimulationTable));
-  EXPECT_EQ((Rgb{255, 255, 0}), TableColour(kSpecialTable));
-  EXPECT_EQ((Rgb{0, 0, 0}), TableColour(9));
-}
-
-// Special kinds show their picture whatever the level; the others, and the
-// neighbours of the special ranges, On or Off by the level.
-TEST(KlokControlRules, PicturesFollowTheKindAndForOrdinaryKindsTheLevel) {
-  const struct { uint8_t kind; int off, on; } cases[] = {
-      {51, kPictureBuzzer, kPictureBuzzer}, {54, kPictureMessage, kPictureMessage},
-      {32, kPictureAudio, kPictureAudio},   {49, kPictureAudio, kPictureAudio},   {26, kPictureDay, kPictureDay},
-      {25, kPictureNight, kPictureNight},   {24, kPictureFrost, kPictureFrost},   {21, kPictureSensor, kPictureSensor},
-      {23, kPictureSensor, kPictureSensor}, {27, kPictureSensor, kPictureSensor}, {1, kPictureOff, kPictureOn},
-      {31, kPictureOff, kPictureOn},        {50, kPictureOff, kPictureOn},        {28, kPictureOff, kPictureOn},
-      {20, kPictureOff, kPictureOn}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(c.off, FunctionPictureOf(c.kind, 0)) << int(c.kind);
-    EXPECT_EQ(c.on, FunctionPictureOf(c.kind, 1)) << int(c.kind);
-    EXPECT_EQ(c.on, FunctionPictureOf(c.kind, 255)) << int(c.kind);
-  }
-}
-
 }  // namespace
 }  // namespace ordalis

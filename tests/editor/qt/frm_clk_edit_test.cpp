@@ -118,31 +118,6 @@ class FrmClkEditTest : public QObject {
     QCOMPARE(int{editor.stored().Level}, int{PercentLevels[30]});
   }
 
-  void afterOkTheMainWindowShowsTheLinesTableAndCountsAsChanged() {
-    test::ClkEditProgram program;
-    test::ScriptedPrompts prompts;
-    FrmKlokken window(program.state, program.clock, prompts);
-    window.show();
-    QAction* weekend = window.tableToggle(kWeekendTable);
-    weekend->trigger();  // hide the weekend table
-    QVERIFY(!weekend->isChecked());
-    program.state.clock.ClocksChanged = false;
-    QTimer::singleShot(0, [&] {
-      auto* dialog = qobject_cast<FrmClkEdit*>(QApplication::activeModalWidget());
-      QVERIFY(dialog);
-      QRadioButton* weekendOption = nullptr;
-      for (QRadioButton* option : dialog->findChildren<QRadioButton*>("OptTabel"))
-        if (option->property("Index").toInt() == kWeekendTable) weekendOption = option;
-      QTest::mouseClick(weekendOption, Qt::LeftButton);
-      QTest::mouseClick(dialog->findChild<QPushButton*>("CmdOK"), Qt::LeftButton);
-    });
-    window.mmuNieuw_Click(kWorkdayTable);
-    QVERIFY(weekend->isChecked());
-    QVERIFY(program.state.clock.ClocksChanged);
-    QCOMPARE(program.lineAt(0).Table, kWeekendTable);
-    QVERIFY(program.lineAt(0).inUse());
-  }
-
 };
 
 QTEST_MAIN(FrmClkEditTest)

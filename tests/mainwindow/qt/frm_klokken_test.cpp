@@ -95,13 +95,6 @@ class FrmKlokkenTest : public QObject {
     }
   }
 
-  void theEditMenuAddsALineInTheChosenTable() {
-    Program program;
-    for (QAction* item : program.window->findChildren<QAction*>("mmuNieuw"))
-      if (item->property("Index").toInt() == kWeekendTable) item->trigger();
-    QCOMPARE(program.state.clock.ClockTable[0].Table, kWeekendTable);
-  }
-
   void deletingAsksFirstAndThenClosingAsksToSave() {
     Program program;
     program.state.clock.ClockTable[0] = lineAt(kContinueTable, 8, 0);
@@ -142,35 +135,6 @@ class FrmKlokkenTest : public QObject {
     QCOMPARE(modes, std::vector<char>{'R'});
   }
 
-  void theSaveButtonFollowsTheChangesWithinOneTimerTick() {
-    test::TempDir folder;
-    Program program;
-    QAction* save = program.window->toolButton("SAVE");
-    QVERIFY(save);
-    QVERIFY(!save->isEnabled());
-    program.state.clock.ClocksChanged = true;
-    program.window->GlobalTimer_Timer();
-    QVERIFY(save->isEnabled());
-    program.state.clock.ClockFileName = folder.path("week.clk");
-    save->trigger();
-    QVERIFY(!program.state.clock.ClocksChanged);
-    QVERIFY(!save->isEnabled());
-  }
-
-  void theTimerKeepsTheCaptionAndInstallationLabelsCurrent() {
-    Program program;
-    program.state.clock.ClockFileName = "huis.clk";
-    program.state.clock.InstallationPath = "/data/huis.nbt";
-    program.window->GlobalTimer_Timer();
-    QCOMPARE(program.window->windowTitle(), QString("Ordalis - huis.clk[*]"));
-    QList<QLabel*> labels = program.window->findChildren<QLabel*>("LblVantrel");
-    QCOMPARE(labels.size(), 2);
-    for (QLabel* label : labels) {
-      const int index = label->property("Index").toInt();
-      QCOMPARE(label->text(), index == 0 ? QString("VANTREL file:") : QString("huis.nbt"));
-    }
-  }
-
   void closingWithChangesAndYesThenCancellingSaveAsKeepsTheProgramOpen() {
     Program program;
     program.state.clock.ClockTable[0] = lineAt(kContinueTable, 8, 0);
@@ -183,22 +147,6 @@ class FrmKlokkenTest : public QObject {
     QVERIFY(program.state.clock.ClocksChanged);
     QVERIFY(program.state.clock.ClockTable[0].inUse());
     QCOMPARE(program.prompts.saveDialogs.size(), size_t{1});
-  }
-
-  void releasingATableToggleHidesThatTablesLines() {
-    Program program;
-    program.state.clock.ClockTable[0] = lineAt(kWorkdayTable, 8, 0);
-    program.state.clock.ClockTable[1] = lineAt(kWeekendTable, 12, 0);
-    program.window->ScrWeeks_Change();
-    const auto shownOfLine = [&](int line) { return program.controlsOf(line).size(); };
-    QVERIFY(shownOfLine(0) > 0);
-    QVERIFY(shownOfLine(1) > 0);
-    program.window->tableToggle(kWeekendTable)->trigger();
-    QVERIFY(!program.window->tableToggle(kWeekendTable)->isChecked());
-    QCOMPARE(shownOfLine(1), size_t{0});
-    QVERIFY(shownOfLine(0) > 0);
-    program.window->tableToggle(kWeekendTable)->trigger();
-    QVERIFY(shownOfLine(1) > 0);
   }
 
   void aDoubleClickEditsTheLineAndFollowsItToItsNewWeek() {
@@ -234,38 +182,6 @@ class FrmKlokkenTest : public QObject {
     QCOMPARE(program.mainControl(0)->pos(), QPoint(500 - 5, 2 * 70 + 15));
   }
 
-  void aRightClickOnALineOpensTheEditMenu() {
-    Program program;
-    program.state.clock.ClockTable[0] = lineAt(kContinueTable, 8, 0);
-    program.window->ScrWeeks_Change();
-    QTest::mousePress(program.window->weekArea(), Qt::RightButton, {}, QPoint(180, 40));
-    QMenu* edit = nullptr;
-    for (QMenu* menu : program.window->findChildren<QMenu*>())
-      if (menu->menuAction()->objectName() == "mmuEdit") edit = menu;
-    QVERIFY(edit);
-    QVERIFY(edit->isVisible());
-    edit->hide();
-    QCOMPARE(program.state.clock.SelectedClockLine, 1);
-  }
-
-  void printAndTheUnfinishedCommandsSayNotInThisVersion() {
-    Program program;
-    program.window->toolButton("PRINT")->trigger();
-    program.window->toolButton("SEND")->trigger();
-    QCOMPARE(program.prompts.texts(),
-             (std::vector<std::string>{"Nog niet in deze versie", "Nog niet in deze versie"}));
-  }
-
-  void theMenusAndButtonsCarryTheTextsOfTheActiveLanguage() {
-    Program program;
-    QCOMPARE(button(*program.window, "CmdAdd")->text(), QString("Action Add"));
-    program.state.texts.LanguageOffset = 10000;
-    program.window->SetFormTexts();
-    QCOMPARE(button(*program.window, "CmdAdd")->text(), QString("Actie Toevoegen"));
-    QCOMPARE(program.window->toolButton("SAVE")->text(), QString::fromStdString(program.state.texts.LoadText(605)));
-    for (QMenu* menu : program.window->findChildren<QMenu*>())
-      if (menu->menuAction()->objectName() == "mmuCom") QCOMPARE(menu->title(), QString("&Communicatie"));
-  }
 };
 
 QTEST_MAIN(FrmKlokkenTest)
