@@ -7,7 +7,7 @@
 #include "cli/cli_clock_file.h"
 #include "cli/cli_context.h"
 #include "cli/cli_installation.h"
-#include "cli/cli_week_options.h"
+#include "cli/cli_dates.h"
 #include "clock/line_moment.h"
 #include "editor/lane_catalogue.h"
 #include "functions/value_text.h"

@@ -13,7 +13,6 @@
 #include "cli/cli_context.h"
 #include "cli/cli_dates.h"
 #include "cli/cli_installation.h"
-#include "cli/cli_week_options.h"
 #include "week/check_dates.h"
 #include "week/week_view_model.h"
 
