@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/program_state.h"
 #include "installation/installation_file.h"
 #include "tools/fixtures/installation_file_builder.h"
 
