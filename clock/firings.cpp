@@ -29,6 +29,16 @@ class LineFirings {
               const WorkdayFlags& workdays, std::vector<Firing>& out)
       : m_line(line), m_index(index), m_from(from), m_to(to), m_workdays(workdays), m_out(out) {}
 
+  // At most how many firings Expand() adds, so the list is allocated once.
+  size_t MostFirings() const {
+    const LocalTime m0 = LineMoment(m_line);
+    std::optional<minutes> step = FixedStep(m_line);
+    if (!step && m_line.RepeatUnit == kRepeatMonths && m_line.RepeatCount > 0) step = days{28 * m_line.RepeatCount};
+    if (!step || step->count() <= 0) return 1;
+    const LocalTime first = std::max(m0, m_from);
+    return first < m_to ? 2 + static_cast<size_t>((m_to - first) / *step) : 1;
+  }
+
   void Expand() {
     const LocalTime m0 = LineMoment(m_line);
     if (m0 >= m_from && m0 < m_to) Add(m0);
@@ -65,9 +75,12 @@ class LineFirings {
   std::vector<Firing>& m_out;
 };
 
-bool Earlier(const Firing& a, const Firing& b) {
-  return a.moment != b.moment ? a.moment < b.moment : a.line < b.line;
-}
+// Time order, and line order within a minute; a type, so the sort inlines it.
+struct Earlier {
+  bool operator()(const Firing& a, const Firing& b) const {
+    return a.moment != b.moment ? a.moment < b.moment : a.line < b.line;
+  }
+};
 
 }  // namespace
 
@@ -77,12 +90,17 @@ std::vector<Firing> ExpandFirings(const ClockLineArray& lines, int lineCount, Lo
   to = std::min(to, AddMonths(from, kLongestRangeMonths));
   if (to <= from) return firings;
   const int count = std::clamp(lineCount, 0, kClockTableLines);
+  std::vector<LineFirings> selected;
   for (int i = 0; i < count; ++i) {
     const ClockLine& line = lines[static_cast<size_t>(i)];
-    if (!line.inUse() || line.Table >= kClockTableCount || !tables[line.Table]) continue;
-    LineFirings(line, i, from, to, workdays, firings).Expand();
+    if (line.inUse() && line.Table < kClockTableCount && tables[line.Table])
+      selected.emplace_back(line, i, from, to, workdays, firings);
   }
-  std::sort(firings.begin(), firings.end(), Earlier);
+  size_t most = 0;
+  for (const LineFirings& line : selected) most += line.MostFirings();
+  firings.reserve(most);
+  for (LineFirings& line : selected) line.Expand();
+  std::sort(firings.begin(), firings.end(), Earlier{});
   return firings;
 }
 
