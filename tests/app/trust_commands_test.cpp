@@ -60,13 +60,21 @@ TEST_F(TrustCommands, CommandsThatReplaceTheTableLeaveNoLineSelected) {
   }
 }
 
+// Runs a test in `folder` and goes back where it was, however the test ends.
+struct InFolder {
+  std::filesystem::path start = std::filesystem::current_path();
+  explicit InFolder(const std::filesystem::path& folder) { std::filesystem::current_path(folder); }
+  ~InFolder() { std::filesystem::current_path(start); }
+};
+
 TEST_F(TrustCommands, TheFirstSaveOfANameFromTheInstallationAsksBesideTheInstallationFile) {
+  InFolder work(dir.root());  // where a save under the bare name would land, and be cleaned up
   mmuFileNew_Click(context);
   prompts.fileNames = {dir.path("chosen.clk")};
   mmuFileSave_Click(context);
   ASSERT_EQ(prompts.saveDialogs.size(), 1u);
   EXPECT_EQ(prompts.saveDialogs[0].initialName, dir.path("installs/house.clk"));
-  EXPECT_FALSE(std::filesystem::exists("house.clk"));
+  EXPECT_FALSE(std::filesystem::exists(dir.path("house.clk")));
   EXPECT_TRUE(std::filesystem::exists(dir.path("chosen.clk")));
   mmuFileSave_Click(context);  // the chosen name is the user's: no second question
   EXPECT_EQ(prompts.saveDialogs.size(), 1u);
