@@ -53,7 +53,7 @@ TEST(InitComm, OpensThePortsDeviceNeverForABadPortOrBaudRateAndEndCommCloses) {
 TEST(Commands, EveryCommandFramesItsPayloadAndARefusedOneSendsNothing) {
   OnLineLine line;
   line.control.InitComm(1, 19200);
-  line.control.GetRelayState(255);
+  EXPECT_EQ(line.control.GetRelayState(255), 0) << "a sent command answers 0";
   line.control.KeyPress(3, 4);
   EXPECT_EQ(line.control.SetDimmer(1, 101), -3);
   line.control.SetFunction(2, 7, 127);

@@ -19,6 +19,15 @@ TEST(TransferLog, OneTabSeparatedLinePerTransfer) {
   EXPECT_EQ(TransferLogLine(sendEntry(12)),
             "2026-03-12 10:30:00\tsend\t/dev/ttyUSB0\t19200\t-\t1140\tThe central unit holds a different table\t"
             "19.5\t2624\t12\tnot verified");
+  // A transfer's entry: its target, and its result in words.
+  Texts texts;
+  texts.FillTextTables();
+  TransferTarget target{"/dev/ttyS0", 9600, {}};
+  target.connect.modem = {.useModem = true, .telephone = "0123"};
+  const TransferLogEntry entry = TransferLogEntryOf("receive", target, {transfer::kOk, 1, 1312, true, ""}, texts);
+  EXPECT_EQ(std::tie(entry.port, entry.baudRate, entry.modemNumber, entry.resultText, entry.bytes, entry.verified),
+            std::make_tuple("/dev/ttyS0", 9600, "0123", "OK", 1312u, true));
+  EXPECT_EQ(TransferLogEntryOf("send", target, {}, texts).resultText, texts.LoadText(transfer::kCommunicationProblem));
 }
 
 TEST(TransferLog, StaysBelowItsLimitKeepingTheNewestWholeLines) {

@@ -123,5 +123,20 @@ TEST(ClockSectionDecoding, RestoresEveryLineBelowTheCapacityAndKeepsTheRest) {
   EXPECT_EQ(77, back[99].NextLine);
 }
 
+// Every byte of a line, and a table's list head, names that line alone; the
+// time setting names none.
+TEST(ClockSectionDifferences, EachByteNamesItsOwnLine) {
+  const ClockSectionLayout at = clockSectionLayout(20);
+  const std::vector<uint8_t> sent(static_cast<size_t>(at.length()), 0);
+  for (int offset = 0; offset < at.length(); ++offset) {
+    std::vector<uint8_t> back = sent;
+    back[static_cast<size_t>(offset)] = 1;
+    const int line = offset < at.firstLine(0) ? (offset < at.repeatUnit(0) ? offset / kClockMomentBytes : offset % 20)
+                                              : offset - at.firstLine(0);
+    const std::vector<int> named = ClockSectionLinesDiffering(sent, back, 20);
+    EXPECT_EQ(named, offset < at.timeSetting() ? std::vector<int>{line} : std::vector<int>{}) << "byte " << offset;
+  }
+}
+
 }  // namespace
 }  // namespace ordalis

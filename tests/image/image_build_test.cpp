@@ -65,6 +65,7 @@ TEST(ImageBuild, PacksInterfacesFansSettingsAndSensorsIntoTheirBytes) {
   installation.FanFunctions[1].ExtraParameter = 7;   // cut to two bits
   installation.Settings.OptionsCToI = {10, 11, 12, 13, 14, 15, 16};
   installation.Settings.OptionsJToQ = {20, 21, 22, 23, 24, 25, 26, 27};
+  installation.Settings.OptionArray1 = {40, 41, 42, 43, 44, 45, 46};
   installation.Extra = {30, 31, 32, 33};
   installation.Sensors[0].Name.assign("  Kitchen");
   installation.Sensors[0].Parameters = {1, 2, 3, 4, 5, 6};
@@ -82,7 +83,7 @@ TEST(ImageBuild, PacksInterfacesFansSettingsAndSensorsIntoTheirBytes) {
       {kFanSection, 6, (200 & 63) | 3 << 6},
       {kOptionSection, 7, 10},    {kOptionSection, 8, 11},     {kOptionSection, 9, 12},
       {kOptionSection, 10, 14},   {kOptionSection, 11, 13},    {kOptionSection, 12, 15},
-      {kOptionSection, 13, 16},   {kOptionSection, 28, 0},     {kOptionSection, 30, 30},
+      {kOptionSection, 13, 16},   {kOptionSection, 14, 40},    {kOptionSection, 20, 46},   {kOptionSection, 28, 0},     {kOptionSection, 30, 30},
       {kOptionSection, 31, 31},   {kOptionSection, 32, 33},    {kOptionSection, 34, 20},
       {kOptionSection, 36, 22},   {kOptionSection, 37, 0} /* options M to Q are not sent */,
       {kSensorSection, 17, 1},    {kSensorSection, 22, 6},
