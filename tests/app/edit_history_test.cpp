@@ -108,6 +108,17 @@ TEST_F(EditHistory, TheSavedStateIsLostWhenANewStepReplacesIt) {
   EXPECT_TRUE(state.clock.ClocksChanged);
 }
 
+// The selection goes with the line an undo takes away; a new file's history has no redo.
+TEST_F(EditHistory, UndoingALineAwayDeselectsItAndResetForgetsEveryStep) {
+  const ClockLineArray before = state.clock.ClockTable;
+  Select(1) = MakeLine({2026, 6, 2, 9, 0});
+  ASSERT_TRUE(history.Record("add", before, state.clock));
+  history.Undo(state.clock);
+  EXPECT_EQ(state.clock.SelectedClockLine, 0);
+  history.Reset();
+  EXPECT_FALSE(history.CanRedo());
+}
+
 TEST_F(EditHistory, APasteTakesAFreeLineOnTheSameWeekdayOfTheShownWeekAndSelectsIt) {
   // Friday 8 May 2026 at 21:45, every 3 weeks, becomes Friday 5 June.
   const ClockLine copied = MakeLine({2026, 5, 8, 21, 45, kSpecialTable, kRepeatWeeks, 3, 4, 7, 128});
@@ -134,11 +145,11 @@ TEST_F(EditHistory, AFullTableRefusesEveryCopyAndChangesNothing) {
   for (ClockLine& line : state.clock.ClockTable) line = MakeLine({2026, 6, 2, 9, 0});
   const ClockLineArray full = state.clock.ClockTable;
   Select(4);
-  ClockLine& dragged = state.clock.ClockTable[5];
+  ClockLine& dragged = state.clock.ClockTable[0];
   dragged.Hour = 11;  // dragged with Ctrl, but there is no room for the original
   EXPECT_EQ(PasteLine(state, prompts, {full[0], kVordane}), std::nullopt);
   EXPECT_EQ(DuplicateSelectedLine(state, prompts), std::nullopt);
-  EXPECT_EQ(KeepDraggedOriginal(state, prompts, 5, full[5]), std::nullopt);
+  EXPECT_EQ(KeepDraggedOriginal(state, prompts, 0, full[0]), std::nullopt);
   EXPECT_TRUE(SameBytes(state.clock.ClockTable, full));
   EXPECT_EQ(prompts.texts(), std::vector<std::string>(3, kNoMoreMemoryMessage));
 }

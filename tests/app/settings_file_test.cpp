@@ -110,6 +110,12 @@ TEST_F(SettingsFile, AFileThatCannotBeReadIsNotOverwritten) {
   EXPECT_TRUE(std::filesystem::is_directory(ini));
 }
 
+// A working directory that could not be found (empty) is not on a floppy.
+TEST(WorkingDirectory, IsStoredUnlessOnDriveAOrB) {
+  for (const char* floppy : {"A:\\", "b:\\villa"}) EXPECT_FALSE(ShouldStoreWorkingDirectory(floppy)) << floppy;
+  for (const char* other : {"", "C:\\villa", "/srv/villa"}) EXPECT_TRUE(ShouldStoreWorkingDirectory(other)) << other;
+}
+
 TEST(SerialPorts, APortsEntryNamesTheDeviceElseTheSerialLineNumberedFromZero) {
   EXPECT_EQ("/dev/ttyUSB0", SerialDeviceForPort(IniFile::parse("[Ports]\nCOM3=/dev/ttyUSB0\n"), 3));
   EXPECT_EQ("/dev/ttyS1", SerialDeviceForPort(IniFile::parse("[Ports]\nCOM3=/dev/ttyUSB0\n"), 2));
