@@ -1,6 +1,6 @@
 // The clock-line editor's behaviour without widgets: loading a line,
-// reacting to choices, OK and Cancel; and selecting list entries by their
-// item value; the pictures, date window and stored reference dates.
+// reacting to choices, OK and Cancel; the date window and the stored
+// reference dates.
 #include <gtest/gtest.h>
 
 #include "clock/line_moment.h"
@@ -135,7 +135,7 @@ TEST_F(ClkEditModelTest, TheRepeatUnitDecidesWhatIsShownAndTheCountStaysWithinOn
   EXPECT_EQ(c().TxtRepeat.Value, 99);
 }
 
-TEST_F(ClkEditModelTest, ChangingADimmerAtHalfToARelayShowsTheUnknownLevel) {
+TEST_F(ClkEditModelTest, ChangingTheFunctionRereadsTheLevelOrHidesItWhereThereIsNone) {
   open({2026, 3, 11, 7, 30, kContinueTable, kRepeatOnce, 1, 2, 1, 127});
   EXPECT_EQ(c().TxtLvl.Text, "50 %");
   chooseFunction(1, test::kHallCeilingRelay);
@@ -144,6 +144,11 @@ TEST_F(ClkEditModelTest, ChangingADimmerAtHalfToARelayShowsTheUnknownLevel) {
   model.UpdLvl_Click(false);
   EXPECT_EQ(c().TxtLvl.Text, "Off");
   EXPECT_EQ(c().VlagPicture, kPictureOff);
+  // A day switch and a general mood have no level to set.
+  chooseFunction(65, test::kLivingRoomSensorDay);
+  EXPECT_FALSE(c().LevelVisible);
+  chooseFunction(10, test::kAllOffGeneralMood);
+  EXPECT_FALSE(c().LevelVisible);
 }
 
 TEST_F(ClkEditModelTest, AStoredTypeAbove127IsShownAndKeptAndABadTableShowsTheContinueTable) {
@@ -189,18 +194,6 @@ TEST_F(ClkEditModelTest, EveryListedFunctionOpensAgainAsStored) {
   EXPECT_TRUE(prompts.shown.empty());
 }
 
-class SelectByItemDataTest : public ::testing::Test {
- protected:
-  SelectByItemDataTest() {
-    list.add("first", 0x0105);
-    list.add("second", 0x0207);
-    list.add("third", 0x0105);
-    list.SelectionChanged = [this](int index) { reported.push_back(index); };
-  }
-  ItemList list;
-  std::vector<int> reported;
-};
-
 using std::chrono::local_days;
 
 local_days Day(int year, int month, int day) { return std::chrono::floor<std::chrono::days>(At(year, month, day)); }
@@ -230,7 +223,7 @@ TEST(OkReferenceDate, MovesBackByWholeIntervalsBeforeThisWeeksMonday) {
       {At(2026, 3, 11, 7, 30), kSpecialTable, kRepeatOnce, 2, tuesday, Day(2026, 3, 11)},
       {At(2026, 3, 11, 7, 30), kSimulationTable, -1, 2, tuesday, Day(2026, 3, 11)},
       {At(2026, 3, 2, 9, 0), kContinueTable, kRepeatWeeks, 1, tuesday, Day(2026, 3, 2)},
-      {At(2026, 3, 9, 0, 0), kContinueTable, kRepeatHours, 5, tuesday, Day(2026, 3, 9)},
+      {At(2026, 3, 9, 5, 0), kContinueTable, kRepeatHours, 5, tuesday, Day(2026, 3, 9)},
       {At(2026, 4, 1, 6, 0), kContinueTable, kRepeatWeeks, 2, tuesday, Day(2026, 3, 4)},
       // 31 May back by months: 30 April, 30 March, 28 February.
       {At(2026, 5, 31, 6, 0), kContinueTable, kRepeatMonths, 1, tuesday, Day(2026, 2, 28)},

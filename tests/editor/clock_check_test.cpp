@@ -33,9 +33,10 @@ class ClockCheck : public test::CatalogueTest {
   }
 };
 
-constexpr LineSpec Daily(int hour, uint8_t level, uint8_t table = kContinueTable, uint8_t number = 1) {
+constexpr LineSpec Daily(int hour, uint8_t level, uint8_t table = kContinueTable, uint8_t number = 1,
+                         uint8_t type = 1) {
   return {.year = 2026, .month = 3, .day = 1, .hour = hour, .table = table, .unit = kRepeatDays, .count = 1,
-          .functionHigh = 1, .functionLow = number, .level = level};
+          .functionHigh = type, .functionLow = number, .level = level};
 }
 
 TEST_F(ClockCheck, EachKindOfFindingFromItsSmallestTable) {
@@ -44,8 +45,6 @@ TEST_F(ClockCheck, EachKindOfFindingFromItsSmallestTable) {
   LineSpec tenMinutes = Daily(7, 255);
   tenMinutes.unit = kRepeatMinutes;
   tenMinutes.count = 10;
-  LineSpec typeSeven = Daily(7, 255);
-  typeSeven.functionHigh = 7;
   const std::vector<CheckCase> cases{
       {"no faults", {Daily(7, 255), Daily(8, 0), Daily(9, 0, kWorkdayTable), Daily(9, 255, kSimulationTable)}, {}, {}, ""},
       {"a once line before the range", {onceBefore}, {FindingKind::NeverFires}, {0}, "Line 1 never fires between 2026-03-02 and 2026-03-08"},
@@ -53,7 +52,8 @@ TEST_F(ClockCheck, EachKindOfFindingFromItsSmallestTable) {
       {"continue and special table", {Daily(7, 255), Daily(7, 0, kSpecialTable)}, {FindingKind::Contradiction}, {0, 1}, "cannot be known"},
       {"a relay without a name", {Daily(7, 255, kContinueTable, 3)}, {FindingKind::MissingFunction}, {0}, "does not have"},
       {"a relay beyond the model", {Daily(7, 255, kContinueTable, 250)}, {FindingKind::MissingFunction}, {0}, "beyond the capacity"},
-      {"a type no clock line offers", {typeSeven}, {FindingKind::MissingFunction}, {0}, "cannot be chosen"},
+      {"a dimmer beyond the model's 120", {Daily(7, 255, kContinueTable, 121, 2)}, {FindingKind::MissingFunction}, {0}, "beyond the capacity"},
+      {"a type no clock line offers", {Daily(7, 255, kContinueTable, 1, 7)}, {FindingKind::MissingFunction}, {0}, "cannot be chosen"},
       {"every ten minutes", {tenMinutes}, {FindingKind::ManyFirings}, {0}, "up to 144 times a day"},
       {"90 lines", std::vector<LineSpec>(90, Daily(7, 255)), {FindingKind::NearlyFull}, {}, "holds 90 of 100 lines"},
       {"89 lines", std::vector<LineSpec>(89, Daily(7, 255)), {}, {}, ""},

@@ -184,6 +184,11 @@ TEST_F(FunctionPreviewTest, ProcessShowsEffectMonitoredAndExecuted) {
   EXPECT_EQ(0u, preview(3, 0).find("Effect after activation: \r\n  \r\n"));
 }
 
+TEST_F(FunctionPreviewTest, MessageForInterfaceZeroIsAnAlarmOnEveryLcd) {
+  installation.Messages[2].Parameters = {0, 3};
+  EXPECT_THAT(preview(54, 2), ::testing::StartsWith("Alarm (on all LCD interfaces)\r\n"));
+}
+
 // Groups, plain lists and numbers beyond the table have no preview.
 TEST_F(FunctionPreviewTest, GroupsPlainListsAndNumbersBeyondTheTableHaveNoPreview) {
   installation.Flags[0].Name.assign("Named");

@@ -56,7 +56,7 @@ TEST_F(ValueBoxTest, TypedLevelsAreReadByTheFormatOfTheType) {
       {55, "up", 0, "Up", -1}, {55, "Down", 255, "Down", -1}, {55, "60", 0, "Up", -1},
       {51, "200", 0, "200", -1}, {51, "99999999999999999999", 0, "255", -1}, {51, "-7", 0, "0", -1},
       {2, "bright", 127, "0 %", 0}, {2, "0", 127, "0 %", 0},
-      {1, "", 127, "????", 127}
+      {1, "", 127, "????", 127}, {1, "", 1, "????", 1}
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.type) + " \"" + c.typed + "\"");

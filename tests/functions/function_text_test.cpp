@@ -1,5 +1,7 @@
 // One-line descriptions of function codes and interfaces, texts of raw
 // values, and names in code page 1252 shown as UTF-8.
+#include <iconv.h>
+
 #include "functions/ansi_text.h"
 #include "functions/function_text.h"
 #include "functions/value_text.h"
@@ -58,7 +60,7 @@ TEST_F(FunctionTextTest, EachTypeTakesItsNameFromItsOwnSource) {
       {53, 1, kNameOnly, "No-Action Control ON/OFF"}, {53, 2, kNameOnly, ""}, {5, 69, kNameOnly, "Last"},
       {8, -1, kNameOnly, ""}, {1, 0, kNameOnly, ""}};
   for (const auto& c : cases) EXPECT_EQ(c.text, text(c.type, c.number, c.style)) << c.type << " " << c.number;
-  for (int type : {3, 4, 5, 7, 8, 9, 10, 11, 15, 20, 28, 31, 51, 54, 60, 200})
+  for (int type : {3, 4, 5, 6, 7, 8, 9, 10, 11, 15, 20, 28, 31, 51, 54, 55, 60, 200})
     EXPECT_EQ("", text(type, 255, kNameOnly)) << type;
   EXPECT_EQ("123", FormatNumber00(123, 3));
   EXPECT_EQ(" 00", FormatNumber00(0, 3));
@@ -74,14 +76,20 @@ TEST_F(FunctionTextTest, ExistsWhenTheNameOnlyTextIsNotEmpty) {
   EXPECT_FALSE(FunctionExists(texts, installation, 0, -1));
 }
 
-TEST(AnsiToUtf8, KeepsAsciiAndConvertsLatinLettersAndTheWindowsRow) {
+// Each high byte gives what the C library's own code page 1252 converter
+// gives it; the five bytes it leaves unassigned give their C1 controls.
+TEST(AnsiToUtf8, KeepsAsciiAndAgreesWithTheCLibraryOnEveryHighByte) {
   EXPECT_EQ("Kitchen  ", AnsiToUtf8("Kitchen  "));
-  EXPECT_EQ("Salle \xC3\xA0 manger \xC3\xA9t\xC3\xA9", AnsiToUtf8("Salle \xE0 manger \xE9t\xE9"));
-  EXPECT_EQ("\xC2\xA0\xC3\xBF", AnsiToUtf8("\xA0\xFF"));
-  EXPECT_EQ("\xE2\x82\xAC", AnsiToUtf8("\x80"));  // euro sign
-  EXPECT_EQ("\xE2\x80\x9C" "a\xE2\x80\x9D", AnsiToUtf8("\x93" "a\x94"));
-  EXPECT_EQ("\xC2\x81", AnsiToUtf8("\x81"));  // unassigned: its C1 control
-  EXPECT_EQ("\xC5\xB8", AnsiToUtf8("\x9F"));  // Y with diaeresis
+  const iconv_t cp1252 = iconv_open("UTF-8", "CP1252");
+  ASSERT_NE(cp1252, reinterpret_cast<iconv_t>(-1));
+  for (int b = 0x80; b <= 0xFF; ++b) {
+    char in = static_cast<char>(b), out[4];
+    char *from = &in, *to = out;
+    size_t inLeft = 1, outLeft = sizeof out;
+    const bool assigned = iconv(cp1252, &from, &inLeft, &to, &outLeft) != static_cast<size_t>(-1);
+    EXPECT_EQ(assigned ? std::string(out, to) : "\xC2" + std::string(1, in), AnsiToUtf8({&in, 1})) << b;
+  }
+  iconv_close(cp1252);
 }
 
 // Relays read On, Off and Uncoupled, dimmers per cent, buzzers and buttons

@@ -1,5 +1,6 @@
-// Only a drawn line stays selected, the editor's line is the one selected
-// after it, and a click that does not drag leaves its line where it was.
+// Only a drawn line stays selected, the line chosen in the editor or the
+// Functions view is the one selected, a click that does not drag leaves its
+// line where it was, and a keyboard step never leaves the week.
 #include <gtest/gtest.h>
 
 #include "app/program_state.h"
@@ -43,8 +44,10 @@ TEST_F(SelectionRules, ALineNoLongerDrawnIsNoLongerSelectedAndThePanelEmpties) {
   EXPECT_TRUE(model.PanelSlots().empty());
 }
 
-TEST_F(SelectionRules, AfterTheEditorTheEditedLineIsSelectedNotTheFirstOnItsSpot) {
-  model.JumpToLine(5);
+TEST_F(SelectionRules, TheLineChosenElsewhereIsSelectedNotTheFirstOnItsSpot) {
+  model.SelectLineAt(5, At(2025, 3, 11, 7, 7));  // from the Functions view
+  EXPECT_EQ(state.clock.SelectedClockLine, 6);
+  model.JumpToLine(5);  // after the editor
   EXPECT_EQ(state.clock.SelectedClockLine, 6);
   ASSERT_EQ(model.PanelSlots().size(), 2u);
   EXPECT_EQ(model.PanelSlots()[model.SelectedEntry() - 1].line, 5);
@@ -63,8 +66,15 @@ TEST_F(SelectionRules, AClickThatMovesLessThanTheDragDistanceSelectsAndChangesNo
 
   model.MouseDown(x, y, MouseButton::Left);
   EXPECT_TRUE(model.MouseMove(x + 4, y, true));  // the distance reached: a drag
+  EXPECT_TRUE(model.MouseMove(x + 1, y, true));  // which then follows the mouse back
   model.MouseUp(x + 4, y);
   EXPECT_TRUE(state.clock.ClocksChanged);
+}
+
+TEST_F(SelectionRules, AStepThatWouldLeaveTheWeekChangesNothing) {
+  ASSERT_TRUE(model.Walk(WalkStep::PreviousInTime));  // without a focus: the last place, line 5
+  EXPECT_FALSE(model.Walk(WalkStep::NextInTime));
+  EXPECT_EQ(state.clock.SelectedClockLine, 6);
 }
 
 }  // namespace

@@ -86,7 +86,7 @@ TEST_F(WeekView, PoolHandsOutOnly199ControlsAndLaterLinesGetNone) {
   EXPECT_EQ(200, model.Control(0).ClkCount);  // the main control and 199 occurrences
 }
 
-TEST_F(WeekView, HiddenTableIsNeitherDrawnNorHit) {
+TEST_F(WeekView, HiddenTableIsNeitherDrawnNorHitAndShownAgainDrawsInItsColour) {
   Put(0, {.year = 2025, .month = 3, .day = 15, .hour = 10, .table = kWeekendTable});
   Put(1, {.year = 2025, .month = 3, .day = 15, .hour = 10, .table = kContinueTable});
   model.SetTableVisible(kWeekendTable, false);
@@ -96,6 +96,9 @@ TEST_F(WeekView, HiddenTableIsNeitherDrawnNorHit) {
   EXPECT_TRUE(model.Control(1).visible);
   EXPECT_EQ(1, model.Control(1).ClkCount);
   EXPECT_EQ((std::vector<int>{2}), (model.CheckCoord(week::TimeX(10, 0), week::ReferenceY(5)), model.HitList()));
+  model.SetTableVisible(kWeekendTable, true);
+  model.Repaint();
+  EXPECT_EQ((Rgb{0, 0, 255}), model.LookOf(PoolId(1)).colour);  // weekend blue, on Saturday
 }
 
 TEST_F(WeekView, HitTestReachesFivePixelsSidewaysAndTwentyFiveUpOrDown) {
@@ -190,6 +193,7 @@ TEST_F(WeekView, DragSnapsToQuartersAndRowsWithHalvesToTheEvenNeighbour) {
   model.MouseMove(27.5, 75, true);   // quarter 1.5 -> 2, row 0.5 -> 0
   EXPECT_EQ(At(2025, 3, 10, 0, 30), LineMoment(Line(0)));
   EXPECT_FALSE(model.MouseMove(540, 100, true));  // outside the drag area
+  EXPECT_FALSE(model.MouseMove(100, 485, true));  // and at its lower edge
   EXPECT_FALSE(model.MouseMove(100, 100, false));  // button no longer held
   EXPECT_EQ(At(2025, 3, 10, 0, 30), LineMoment(Line(0)));
 }
@@ -216,6 +220,8 @@ TEST_F(WeekView, JumpToLineShowsItsWeekAndSelectsIt) {
   EXPECT_EQ(3, state.clock.SelectedClockLine);
   Put(3, {.year = 2025, .month = 1, .day = 2, .hour = 16});
   EXPECT_EQ(0, model.WeekOffsetOfLine(3));
+  model.JumpToLine(3);  // a past line stands nowhere in the week, yet is the one selected
+  EXPECT_EQ(4, state.clock.SelectedClockLine);
 }
 
 // A repaint reports each control it changed once, also those it hid.
