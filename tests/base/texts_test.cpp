@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "base/texts.h"
+#include "support/temp_dir.h"
 
 namespace ordalis {
 namespace {
@@ -29,17 +29,10 @@ const std::vector<std::string> kScannedFolders = {"base",   "clock", "installati
                                                   "week",   "editor", "comm",        "app",        "mainwindow",
                                                   "export", "cli"};
 
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 // The lines of texts.tsv that are no comment, split at tabs, CRs dropped.
 std::vector<std::vector<std::string>> tableLines() {
   std::vector<std::vector<std::string>> lines;
-  std::istringstream in(readFile(fs::path(ORDALIS_SOURCE_DIR) / "resources" / "texts.tsv"));
+  std::istringstream in(test::readText(ORDALIS_SOURCE_DIR "/resources/texts.tsv"));
   for (std::string line; std::getline(in, line);) {
     if (line.empty() || line[0] == '#') continue;
     lines.emplace_back(1);
@@ -116,7 +109,7 @@ std::map<int, std::set<std::string>> textIdsUsedByTheProgram() {
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
       auto extension = entry.path().extension();
       if (!entry.is_regular_file() || (extension != ".cpp" && extension != ".h")) continue;
-      for (int id : textIdsIn(readFile(entry.path())))
+      for (int id : textIdsIn(test::readText(entry.path().string())))
         used[id].insert(fs::relative(entry.path(), ORDALIS_SOURCE_DIR).string());
     }
   }

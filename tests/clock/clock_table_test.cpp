@@ -4,29 +4,20 @@
 #include "clock/clock_table.h"
 #include "clock/line_moment.h"
 #include "installation/model_capacities.h"
+#include "support/line_builder.h"
 
 namespace ordalis {
 namespace {
-
-ClockLine lineAt(uint8_t year, uint8_t month, uint8_t day, uint8_t hour, uint8_t minute) {
-  ClockLine line;
-  line.Year = year;
-  line.Month = month;
-  line.Day = day;
-  line.Hour = hour;
-  line.Minute = minute;
-  return line;
-}
 
 TEST(LineMoment, TwoDigitYearsUseTheFixedCenturyWindowAndFieldsOutOfRangeRollOver) {
   EXPECT_EQ(2029, FullYear(29));
   EXPECT_EQ(1930, FullYear(30));
   // 31 February lies in March; month 13 is January of the next year; day 0
   // is the last day of the month before.
-  EXPECT_EQ(makeLocalTime(2023, 3, 3), LineMoment(lineAt(23, 2, 31, 0, 0)));
-  EXPECT_EQ(makeLocalTime(2024, 1, 1), LineMoment(lineAt(23, 13, 1, 0, 0)));
-  EXPECT_EQ(makeLocalTime(2022, 12, 31), LineMoment(lineAt(23, 1, 0, 0, 0)));
-  EXPECT_EQ(makeLocalTime(2023, 1, 2, 1, 0), LineMoment(lineAt(23, 1, 1, 24, 60)));
+  EXPECT_EQ(makeLocalTime(2023, 3, 3), LineMoment(test::MakeLine({23, 2, 31, 0, 0})));
+  EXPECT_EQ(makeLocalTime(2024, 1, 1), LineMoment(test::MakeLine({23, 13, 1, 0, 0})));
+  EXPECT_EQ(makeLocalTime(2022, 12, 31), LineMoment(test::MakeLine({23, 1, 0, 0, 0})));
+  EXPECT_EQ(makeLocalTime(2023, 1, 2, 1, 0), LineMoment(test::MakeLine({23, 1, 1, 24, 60})));
 }
 
 TEST(HorizontalPosition, PlacesMidnightAtTwentyAndRoundsThirdsOfAMinute) {
