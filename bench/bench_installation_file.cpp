@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "app/program_state.h"
 #include "installation/installation_file.h"
 #include "tools/fixtures/demo_installation.h"
 #include "tools/fixtures/installation_file_builder.h"
