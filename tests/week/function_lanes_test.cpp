@@ -61,7 +61,7 @@ TEST_F(Lanes, RelaysDimmersAndOtherFunctionsEachGetTheirLaneInCatalogueOrder) {
   Line(2, kMood);
   before = {Fire(At(2025, 3, 9, 22), 0, 255)};
   week = {Fire(At(2025, 3, 10, 7), 0, 0),  Fire(At(2025, 3, 10, 8), 1, 127), Fire(At(2025, 3, 10, 9), 2, 255),
-          Fire(At(2025, 3, 11, 7), 0, 3),  Fire(At(2025, 3, 11, 8), 1, 200), Fire(At(2025, 3, 12, 7), 0, 255),
+          Fire(At(2025, 3, 11, 7), 0, 3),  Fire(At(2025, 3, 11, 8), 1, 200), Fire(At(2025, 3, 12, 7), 0, 1),
           Fire(At(2025, 3, 13, 9), 2, 255)};
   const WeekLanes result = Build();
   ASSERT_EQ(3u, result.lanes.size());
@@ -73,7 +73,7 @@ TEST_F(Lanes, RelaysDimmersAndOtherFunctionsEachGetTheirLaneInCatalogueOrder) {
       {kMonday, On()}, {At(2025, 3, 10, 7), Off()}, {At(2025, 3, 11, 7), {LaneStateKind::Uncoupled}},
       {At(2025, 3, 12, 7), On()}};
   EXPECT_EQ(relaySteps, Steps(relay));
-  // 127 is 50 %; 200 lies between the per-cent steps, and the central receives 0 %.
+  // A relay at level 1 is on as at 255. 127 is 50 %; 200 lies between the per-cent steps, and the central receives 0 %.
   const std::vector<std::pair<LocalTime, LaneState>> dimmerSteps = {
       {kMonday, Unknown()}, {At(2025, 3, 10, 8), Dimmed(50)}, {At(2025, 3, 11, 8), Dimmed(0)}};
   EXPECT_EQ(dimmerSteps, Steps(dimmer));
