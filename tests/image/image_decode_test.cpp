@@ -59,7 +59,7 @@ TEST(ImageDecode, NamesTheEntriesInUseByEachSectionsOwnTest) {
       {in.FanFunctions[0].Name, "Fan function 0"},        {in.FanFunctions[1].Name, ""},
       {in.TimedFunctions[1].Name, "Timed function 1"},    {in.TimedFunctions[0].Name, ""},
       {in.IfThenElseFunctions[1].Name, "If-Then-Else functions 1"}, {in.IfThenElseFunctions[0].Name, ""},
-      {in.MotorFunctions[1].Name, "Motor 1"},             {in.MotorFunctions[2].Name, ""},
+      {in.MotorFunctions[1].Name, "Motor 1"},             {in.MotorFunctions[2].Name, ""}, {in.MotorFunctions[0].Name, ""},
       {in.LocalMoods[1].Name, "Local mood 1"},            {in.LocalMoods[2].Name, ""},
       {in.ProcessFunctions[1].Name, "Process functions 1"}, {in.ProcessFunctions[2].Name, ""}};
   for (const auto& [name, expected] : names) EXPECT_EQ(nameOf(name), expected);
