@@ -6,6 +6,7 @@
 
 #include <QApplication>
 
+#include "bench/offscreen_benchmarks.h"
 #include "base/prompts.h"
 #include "mainwindow/qt/frm_klokken.h"
 #include "mainwindow/qt/week_area.h"
@@ -52,11 +53,4 @@ BENCHMARK(DragStep)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return ordalis::bench::RunOffscreenBenchmarks(argc, argv); }

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "bench/offscreen_benchmarks.h"
 #include "clock/levels.h"
 #include "clock/line_moment.h"
 #include "editor/lane_catalogue.h"
@@ -90,11 +91,4 @@ BENCHMARK(BM_RebuildAndPaintLanes)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return ordalis::bench::RunOffscreenBenchmarks(argc, argv); }

@@ -26,16 +26,4 @@ std::optional<LocalTime> parseMoment(const std::string& text) {
                        minute);
 }
 
-std::string formatMoment(LocalTime moment) {
-  using namespace std::chrono;
-  auto days = floor<std::chrono::days>(moment);
-  year_month_day date{days};
-  hh_mm_ss time{floor<minutes>(moment - days)};
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%04d-%02u-%02uT%02d:%02d", static_cast<int>(date.year()),
-                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()));
-  return buffer;
-}
-
 }  // namespace ordalis::cli

@@ -38,8 +38,6 @@ struct CliContext {
 std::optional<int> languageOffsetOf(const std::string& code);
 // "YYYY-MM-DDTHH:MM" as a local time, or nullopt.
 std::optional<LocalTime> parseMoment(const std::string& text);
-// A local time as "YYYY-MM-DDTHH:MM".
-std::string formatMoment(LocalTime moment);
 
 // Each subcommand registers itself; its callback stores its exit code.
 using CommandResult = std::shared_ptr<int>;

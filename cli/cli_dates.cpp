@@ -1,4 +1,4 @@
-// Parsing and printing the command line's dates and table lists.
+// Parsing the command line's dates and table lists.
 #include "cli/cli_dates.h"
 
 #include <cstdio>
@@ -16,14 +16,6 @@ std::optional<local_days> ParseDate(const std::string& text) {
                             std::chrono::day{static_cast<unsigned>(day)}};
   if (!date.ok()) return std::nullopt;
   return local_days{date};
-}
-
-std::string FormatDate(local_days date) {
-  const year_month_day ymd{date};
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%04d-%02u-%02u", static_cast<int>(ymd.year()),
-                static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
-  return buffer;
 }
 
 std::optional<std::array<bool, kClockTableCount>> ParseTables(const std::string& text) {

@@ -12,7 +12,6 @@ namespace ordalis::cli {
 
 // "YYYY-MM-DD" as a day, or nullopt when it is no valid date.
 std::optional<std::chrono::local_days> ParseDate(const std::string& text);
-std::string FormatDate(std::chrono::local_days date);
 
 // "0,2,4": the tables named, or nullopt when an item is not 0-4.
 std::optional<std::array<bool, kClockTableCount>> ParseTables(const std::string& text);

@@ -3,6 +3,7 @@
 // above information is found, 1 with findings, 2 on trouble.
 #include <chrono>
 
+#include "base/iso_text.h"
 #include "cli/cli_clock_file.h"
 #include "cli/cli_context.h"
 #include "cli/cli_dates.h"
@@ -32,7 +33,7 @@ nlohmann::json FindingsDocument(const std::vector<Finding>& findings) {
     list.push_back({{"kind", FindingKindName(f.kind)},
                     {"severity", f.informational() ? "information" : "warning"},
                     {"lines", lines},
-                    {"moment", f.moment ? nlohmann::json(formatMoment(*f.moment)) : nlohmann::json()},
+                    {"moment", f.moment ? nlohmann::json(IsoMoment(*f.moment)) : nlohmann::json()},
                     {"text", f.text}});
   }
   return list;

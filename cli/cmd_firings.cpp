@@ -5,6 +5,7 @@
 #include <chrono>
 #include <vector>
 
+#include "base/iso_text.h"
 #include "cli/cli_clock_file.h"
 #include "cli/cli_context.h"
 #include "cli/cli_dates.h"
@@ -91,7 +92,7 @@ int RunFirings(CliContext& context, const FiringsOptions& options) {
   rows.reserve(firings.size());
   for (const Firing& f : firings) {
     const auto type = static_cast<uint8_t>(f.function >> 8), number = static_cast<uint8_t>(f.function & 0xFF);
-    rows.push_back({formatMoment(f.moment), f.line + 1, state.texts.LoadText(kTableShortTexts[f.table]), f.function,
+    rows.push_back({IsoMoment(f.moment), f.line + 1, state.texts.LoadText(kTableShortTexts[f.table]), f.function,
                     catalogue.functionName(type, number), f.level, catalogue.levelText(f.level, type)});
   }
   if (options.csv)

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "base/file_store.h"
+#include "base/iso_text.h"
 #include "cli/cli_context.h"
 #include "cli/cli_documents.h"
 #include "cli/inspect_installation.h"
@@ -75,7 +76,7 @@ void printClockFileTable(std::ostream& out, const Texts& texts, const std::strin
     char function[16];
     std::snprintf(function, sizeof function, "%3d/%-3d", line.FunctionHigh, line.FunctionLow);
     std::snprintf(row, sizeof row, "%4d  %-16s  %-22s  %-20s  %-8s  %5d\n", i,
-                  formatMoment(LineMoment(line)).c_str(), tableName(texts, line.Table).c_str(),
+                  IsoMoment(LineMoment(line)).c_str(), tableName(texts, line.Table).c_str(),
                   repeatText(line).c_str(), function, line.Level);
     out << row;
   }
@@ -121,7 +122,7 @@ nlohmann::ordered_json clockLineJson(int index, const ClockLine& line) {
           {"level", line.Level},
           {"next_line", line.NextLine},
           {"first_line", line.FirstLine},
-          {"moment", formatMoment(LineMoment(line))}};
+          {"moment", IsoMoment(LineMoment(line))}};
 }
 
 void addInspectCommand(CLI::App& app, CliContext& context, CommandResult result) {

@@ -4,6 +4,7 @@
 // and the conflicts, in the catalogue's order.
 #include <chrono>
 
+#include "base/iso_text.h"
 #include "cli/cli_clock_file.h"
 #include "cli/cli_context.h"
 #include "cli/cli_installation.h"
@@ -58,15 +59,15 @@ nlohmann::json LaneDocument(const Texts& texts, const FunctionLane& lane) {
                  conflicts = nlohmann::json::array();
   const auto type = static_cast<uint8_t>(lane.function >> 8);
   for (const LaneChange& change : lane.changes)
-    changes.push_back({{"moment", formatMoment(change.moment)}, {"line", change.line}, {"table", change.table},
+    changes.push_back({{"moment", IsoMoment(change.moment)}, {"line", change.line}, {"table", change.table},
                        {"level", change.level},
                        {"level_text", ValueText(texts, kLevelFormat, change.level, type)},
                        {"after", StateDocument(lane, change.after)}, {"conflict", change.conflict}});
   for (const LaneInterval& interval : lane.intervals)
-    intervals.push_back({{"from", formatMoment(interval.from)}, {"to", formatMoment(interval.to)},
+    intervals.push_back({{"from", IsoMoment(interval.from)}, {"to", IsoMoment(interval.to)},
                          {"state", StateDocument(lane, interval.state)}});
   for (const LaneConflict& conflict : lane.conflicts)
-    conflicts.push_back({{"moment", formatMoment(conflict.moment)}, {"lines", conflict.lines}});
+    conflicts.push_back({{"moment", IsoMoment(conflict.moment)}, {"lines", conflict.lines}});
   return {{"function", lane.function}, {"type", type}, {"number", lane.function & 0xFF},
           {"name", lane.name}, {"kind", KindName(lane.kind)},
           {"carried_in", StateDocument(lane, lane.carriedIn)}, {"changes", changes},
@@ -78,11 +79,11 @@ void PrintLane(const Texts& texts, const FunctionLane& lane) {
   if (lane.kind != LaneKind::Ticks) std::cout << ", from before the week: " << LaneStateText(texts, lane.carriedIn);
   std::cout << "\n";
   for (const LaneInterval& interval : lane.intervals)
-    std::cout << "  " << formatMoment(interval.from) << " - " << formatMoment(interval.to) << "  "
+    std::cout << "  " << IsoMoment(interval.from) << " - " << IsoMoment(interval.to) << "  "
               << LaneStateText(texts, interval.state) << "\n";
   const auto type = static_cast<uint8_t>(lane.function >> 8);
   for (const LaneChange& change : lane.changes)
-    std::cout << "  " << formatMoment(change.moment) << "  line " << change.line << ": "
+    std::cout << "  " << IsoMoment(change.moment) << "  line " << change.line << ": "
               << ValueText(texts, kLevelFormat, change.level, type) << (change.conflict ? "  (conflict)" : "") << "\n";
 }
 
@@ -107,9 +108,9 @@ int RunLanes(CliContext& context, const LanesOptions& options) {
   if (context.json) {
     nlohmann::json list = nlohmann::json::array();
     for (const FunctionLane& lane : lanes.lanes) list.push_back(LaneDocument(state.texts, lane));
-    context.printJson({{"week_start", FormatDate(floor<days>(lanes.weekStart))}, {"lanes", list}});
+    context.printJson({{"week_start", IsoDate(lanes.weekStart)}, {"lanes", list}});
   } else {
-    std::cout << "Week of " << FormatDate(floor<days>(lanes.weekStart)) << "\n";
+    std::cout << "Week of " << IsoDate(lanes.weekStart) << "\n";
     for (const FunctionLane& lane : lanes.lanes) PrintLane(state.texts, lane);
   }
   return kExitOk;

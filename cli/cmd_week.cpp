@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "base/file_store.h"
+#include "base/iso_text.h"
 #include "app/clock_commands.h"
 #include "clock/clock_file.h"
 #include "clock/line_moment.h"
@@ -45,9 +46,9 @@ nlohmann::json LinesDocument(const ProgramState& state) {
     const LineSchedule schedule =
         ScheduleLine(line, state.clock.WeekStart, state.installation.Settings.Workdays);
     nlohmann::json occurrences = nlohmann::json::array();
-    for (LocalTime moment : schedule.occurrences) occurrences.push_back(formatMoment(moment));
+    for (LocalTime moment : schedule.occurrences) occurrences.push_back(IsoMoment(moment));
     lines.push_back({{"index", i},
-                     {"own", schedule.own ? nlohmann::json(formatMoment(*schedule.own)) : nlohmann::json()},
+                     {"own", schedule.own ? nlohmann::json(IsoMoment(*schedule.own)) : nlohmann::json()},
                      {"occurrences", occurrences}});
   }
   return lines;
@@ -114,7 +115,7 @@ int RunWeek(CliContext& context, const WeekOptions& options, bool weekGiven) {
   if (options.normalise) normalised = CheckDates(state.clock.ClockTable, context.clock->now());
   model.RecomputeWeek();
 
-  nlohmann::json document{{"week_start", FormatDate(floor<days>(state.clock.WeekStart))},
+  nlohmann::json document{{"week_start", IsoDate(state.clock.WeekStart)},
                           {"lines", LinesDocument(state)},
                           {"markers", MarkersDocument(model)}};
   if (options.normalise) document["normalised"] = NormalisedDocument(state.clock.ClockTable, normalised);

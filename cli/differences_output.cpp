@@ -1,6 +1,7 @@
 // Showing the differences of two clock tables.
 #include "cli/differences_output.h"
 
+#include "base/iso_text.h"
 #include "cli/cli_documents.h"
 #include "clock/line_moment.h"
 #include "functions/function_text.h"
@@ -20,7 +21,7 @@ nlohmann::ordered_json lineJson(const CliContext& context, const ClockLineArray&
 }
 
 std::string lineText(const ClockLine& line) {
-  return formatMoment(LineMoment(line)) + " table " + std::to_string(line.Table) + " repeat " +
+  return IsoMoment(LineMoment(line)) + " table " + std::to_string(line.Table) + " repeat " +
          std::to_string(line.RepeatUnit) + "/" + std::to_string(line.RepeatCount) + " function " +
          std::to_string(line.FunctionHigh) + "/" + std::to_string(line.FunctionLow) + " level " +
          std::to_string(line.Level);

@@ -6,6 +6,7 @@
 #include <map>
 #include <tuple>
 
+#include "base/iso_text.h"
 #include "clock/firing_conflicts.h"
 #include "clock/levels.h"
 #include "clock/line_moment.h"
@@ -45,21 +46,8 @@ std::string LineNumbers(const std::vector<int>& lines) {
   return text;
 }
 
-std::string DateText(LocalTime moment) {
-  const year_month_day ymd{floor<days>(moment)};
-  char buffer[24];
-  std::snprintf(buffer, sizeof buffer, "%04d-%02u-%02u", static_cast<int>(ymd.year()),
-                static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
-  return buffer;
-}
-
-std::string MomentText(LocalTime moment) {
-  const hh_mm_ss<minutes> time{floor<minutes>(moment - floor<days>(moment))};
-  char buffer[8];
-  std::snprintf(buffer, sizeof buffer, " %02d:%02d", static_cast<int>(time.hours().count()),
-                static_cast<int>(time.minutes().count()));
-  return DateText(moment) + buffer;
-}
+// "YYYY-MM-DD HH:MM", as a finding names a minute.
+std::string MomentText(LocalTime moment) { return IsoDate(moment) + " " + IsoTime(moment); }
 
 class Checker {
  public:
@@ -95,7 +83,7 @@ class Checker {
     for (int i = 0; i < m_capacity; ++i) {
       if (InUse(i) && !fires[static_cast<size_t>(i)])
         Add(FindingKind::NeverFires, {i}, LineMoment(m_lines[static_cast<size_t>(i)]), kNeverFiresText,
-            {std::to_string(i + 1), DateText(m_from), DateText(m_to - seconds{1})});
+            {std::to_string(i + 1), IsoDate(m_from), IsoDate(m_to - seconds{1})});
     }
   }
 

@@ -1,6 +1,7 @@
 // Writing the CSV sheets.
 #include "export/csv_export.h"
 
+#include "base/iso_text.h"
 #include "clock/firings.h"
 #include "export/line_words.h"
 #include "export/export_texts.h"
@@ -58,7 +59,7 @@ std::string WriteFiringsCsv(const ExportInput& input, const ExportRange& range) 
     auto found = wordsOf.find(firing.line);
     if (found == wordsOf.end()) found = wordsOf.emplace(firing.line, WordsOfLine(input, firing.line)).first;
     const LineWords& words = found->second;
-    sheet += CsvRecord({DateText(firing.moment), TimeText(firing.moment), std::to_string(firing.line), words.table,
+    sheet += CsvRecord({IsoDate(firing.moment), IsoTime(firing.moment), std::to_string(firing.line), words.table,
                         std::to_string(firing.function), words.functionName, words.level});
   }
   return sheet;

@@ -25,8 +25,4 @@ struct LineWords {
 
 LineWords WordsOfLine(const ExportInput& input, int index);
 
-// "YYYY-MM-DD" and "HH:MM" of a moment.
-std::string DateText(LocalTime moment);
-std::string TimeText(LocalTime moment);
-
 }  // namespace ordalis
