@@ -3,6 +3,7 @@
 
 #include "app/line_commands.h"
 #include "clock/line_moment.h"
+#include "clock/selected_line.h"
 
 namespace ordalis {
 
@@ -81,11 +82,9 @@ std::string CopiedLineText(const ClockLineArray& table, int line, const Catalogu
 }
 
 std::optional<CopiedLine> CopySelectedLine(const ProgramState& state) {
-  const int selected = state.clock.SelectedClockLine - 1;
-  if (selected < 0 || selected >= kClockTableLines) return std::nullopt;
-  const ClockLine& line = state.clock.ClockTable[static_cast<size_t>(selected)];
-  if (!line.inUse()) return std::nullopt;
-  return CopiedLine{line, state.installation.CentralModel};
+  const std::optional<int> selected = SelectedLine(state.clock);
+  if (!selected) return std::nullopt;
+  return CopiedLine{state.clock.ClockTable[static_cast<size_t>(*selected)], state.installation.CentralModel};
 }
 
 std::optional<int> PasteLine(ProgramState& state, Prompts& prompts, const CopiedLine& copied) {
@@ -103,7 +102,7 @@ std::optional<int> KeepDraggedOriginal(ProgramState& state, Prompts& prompts, in
                                        const ClockLine& original) {
   if (dragged < 0 || dragged >= kClockTableLines) return std::nullopt;
   ClockLine& moved = state.clock.ClockTable[static_cast<size_t>(dragged)];
-  if (lineBytes(moved) == lineBytes(original)) return std::nullopt;
+  if (moved == original) return std::nullopt;
   const std::optional<int> free = TakeFreeLine(state, prompts);
   if (!free) {
     moved = original;

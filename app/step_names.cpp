@@ -1,6 +1,7 @@
 // The names of the undo steps.
 #include "app/step_names.h"
 
+#include "base/trimmed.h"
 #include "clock/clock_history.h"
 
 namespace ordalis {
@@ -36,9 +37,7 @@ std::string StepName(StepKind kind, const Texts& texts, const CatalogueTexts& ca
   if (!ConcernsOneLine(kind) || changed.empty()) return name;
   const int line = changed.front();
   const ClockLineArray& described = after[static_cast<size_t>(line)].inUse() ? after : before;
-  std::string what = MakePanelSlot(described, line, catalogue).functionText;
-  what.erase(what.find_last_not_of(' ') + 1);
-  what.erase(0, what.find_first_not_of(' '));
+  const std::string what = Trimmed(MakePanelSlot(described, line, catalogue).functionText);
   return what.empty() ? name : name + " " + what;
 }
 

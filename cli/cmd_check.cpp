@@ -22,9 +22,6 @@ struct CheckOptions {
   std::string from, to;
 };
 
-constexpr int kInformationText = 1211;
-constexpr int kWarningText = 1212;
-
 nlohmann::json FindingsDocument(const std::vector<Finding>& findings) {
   nlohmann::json list = nlohmann::json::array();
   for (const Finding& f : findings) {
@@ -61,7 +58,7 @@ int RunCheck(CliContext& context, const CheckOptions& options, bool fromGiven, b
     context.printJson(FindingsDocument(findings));
   } else {
     for (const Finding& f : findings)
-      std::cout << state.texts.LoadText(f.informational() ? kInformationText : kWarningText) << " ("
+      std::cout << SeverityText(f, state.texts) << " ("
                 << FindingKindName(f.kind) << "): " << f.text << "\n";
   }
   const bool serious = std::any_of(findings.begin(), findings.end(), [](const Finding& f) { return !f.informational(); });

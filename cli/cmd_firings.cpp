@@ -10,7 +10,9 @@
 #include "cli/cli_context.h"
 #include "cli/cli_dates.h"
 #include "cli/cli_installation.h"
+#include "clock/clock_table.h"
 #include "clock/firings.h"
+#include "export/csv_export.h"
 #include "week/catalogue_texts.h"
 
 namespace ordalis::cli {
@@ -26,8 +28,6 @@ struct FiringsOptions {
   bool csv = false;
 };
 
-constexpr int kTableShortTexts[kClockTableCount] = {983, 984, 985, 986, 987};
-
 struct FiringRow {
   std::string moment;
   int line;  // 1-based, as the program numbers lines
@@ -38,20 +38,11 @@ struct FiringRow {
   std::string levelText;
 };
 
-// One CSV field: quoted when it holds a comma, a quote or a line break, with
-// quotes doubled.
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
-}
-
 void PrintCsv(const std::vector<FiringRow>& rows) {
-  std::cout << "moment,line,table,function_code,function,level,level_text\r\n";
+  std::cout << CsvRecord({"moment", "line", "table", "function_code", "function", "level", "level_text"});
   for (const FiringRow& r : rows)
-    std::cout << CsvField(r.moment) << ',' << r.line << ',' << CsvField(r.table) << ',' << r.functionCode << ','
-              << CsvField(r.function) << ',' << r.level << ',' << CsvField(r.levelText) << "\r\n";
+    std::cout << CsvRecord({r.moment, std::to_string(r.line), r.table, std::to_string(r.functionCode), r.function,
+                            std::to_string(r.level), r.levelText});
 }
 
 void PrintJson(const CliContext& context, const std::vector<FiringRow>& rows) {
@@ -92,7 +83,7 @@ int RunFirings(CliContext& context, const FiringsOptions& options) {
   rows.reserve(firings.size());
   for (const Firing& f : firings) {
     const auto type = static_cast<uint8_t>(f.function >> 8), number = static_cast<uint8_t>(f.function & 0xFF);
-    rows.push_back({IsoMoment(f.moment), f.line + 1, state.texts.LoadText(kTableShortTexts[f.table]), f.function,
+    rows.push_back({IsoMoment(f.moment), f.line + 1, state.texts.LoadText(kTableShortTextIds[f.table]), f.function,
                     catalogue.functionName(type, number), f.level, catalogue.levelText(f.level, type)});
   }
   if (options.csv)

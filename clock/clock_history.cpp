@@ -1,17 +1,9 @@
 // The undo history of the clock table.
 #include "clock/clock_history.h"
 
-#include <cstring>
-
 namespace ordalis {
 
 namespace {
-
-bool SameBytes(const ClockLine& a, const ClockLine& b) { return std::memcmp(&a, &b, sizeof(ClockLine)) == 0; }
-
-bool SameBytes(const ClockLineArray& a, const ClockLineArray& b) {
-  return std::memcmp(a.data(), b.data(), sizeof(ClockLineArray)) == 0;
-}
 
 const std::string kNoName;
 
@@ -20,7 +12,7 @@ const std::string kNoName;
 std::vector<int> ChangedLines(const ClockLineArray& before, const ClockLineArray& after) {
   std::vector<int> changed;
   for (int line = 0; line < kClockTableLines; ++line)
-    if (!SameBytes(before[static_cast<size_t>(line)], after[static_cast<size_t>(line)])) changed.push_back(line);
+    if (before[static_cast<size_t>(line)] != after[static_cast<size_t>(line)]) changed.push_back(line);
   return changed;
 }
 
@@ -33,7 +25,7 @@ void ClockHistory::Reset() {
 void ClockHistory::MarkSaved() { m_savedAt = m_next; }
 
 bool ClockHistory::Record(const std::string& name, const ClockLineArray& before, ClockState& clock) {
-  if (SameBytes(before, clock.ClockTable)) return false;
+  if (before == clock.ClockTable) return false;
   m_steps.erase(m_steps.begin() + static_cast<std::ptrdiff_t>(m_next), m_steps.end());
   if (m_savedAt && *m_savedAt > m_next) m_savedAt.reset();
   m_steps.push_back(Step{name, before, clock.ClockTable});

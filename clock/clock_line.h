@@ -24,6 +24,8 @@ struct ClockLine {
 
   bool inUse() const { return FunctionHigh != 0; }
   uint16_t functionCode() const { return static_cast<uint16_t>(FunctionHigh << 8 | FunctionLow); }
+  // Byte for byte, links included.
+  bool operator==(const ClockLine&) const = default;
 };
 
 static_assert(sizeof(ClockLine) == 13, "a clock line is exactly 13 bytes");

@@ -7,12 +7,16 @@ namespace {
 constexpr int kSelectAnItemText = 905;
 }  // namespace
 
-std::optional<int> SelectedLineOrSay(const ClockState& clock, const Texts& texts, Prompts& prompts) {
+std::optional<int> SelectedLine(const ClockState& clock) {
   const int line = clock.SelectedClockLine - 1;
-  if (line >= 0 && line < kClockTableLines && clock.ClockTable[static_cast<size_t>(line)].inUse())
-    return line;
-  prompts.tell(texts.LoadText(kSelectAnItemText));
+  if (line >= 0 && line < kClockTableLines && clock.ClockTable[static_cast<size_t>(line)].inUse()) return line;
   return std::nullopt;
+}
+
+std::optional<int> SelectedLineOrSay(const ClockState& clock, const Texts& texts, Prompts& prompts) {
+  const std::optional<int> line = SelectedLine(clock);
+  if (!line) prompts.tell(texts.LoadText(kSelectAnItemText));
+  return line;
 }
 
 }  // namespace ordalis

@@ -11,7 +11,9 @@
 
 namespace ordalis {
 
-// Index of the selected line; nullopt after saying "Select an item!".
+// Index of the selected line; nullopt when none is selected or it is free.
+std::optional<int> SelectedLine(const ClockState& clock);
+// The same; nullopt after saying "Select an item!".
 std::optional<int> SelectedLineOrSay(const ClockState& clock, const Texts& texts, Prompts& prompts);
 
 }  // namespace ordalis

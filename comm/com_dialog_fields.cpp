@@ -1,6 +1,7 @@
 // The communication dialog's fields and rules.
 #include "comm/com_dialog_fields.h"
 
+#include "base/trimmed.h"
 #include "comm/modem_dial.h"
 
 namespace ordalis {

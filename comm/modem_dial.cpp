@@ -6,6 +6,7 @@
 //                  within 50 s; Wait(1000).
 #include "comm/modem_dial.h"
 
+#include "base/trimmed.h"
 #include "comm/transfer_bytes.h"
 
 namespace ordalis {
@@ -28,12 +29,6 @@ TransferResult waitForCarrier(CommSession& session, bool present, std::chrono::m
 }
 
 }  // namespace
-
-std::string Trimmed(const std::string& text) {
-  std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::string ModemInitString(int modemType, const std::string& stored) {
   switch (modemType) {

@@ -25,8 +25,6 @@ inline constexpr std::chrono::milliseconds kHangUpTime{5000};
 // The initialisation string of a modem type: 0 "AT&F%C0", 1 "ATZ0", 2 the
 // stored string (trimmed).
 std::string ModemInitString(int modemType, const std::string& stored);
-// Spaces at both ends removed.
-std::string Trimmed(const std::string& text);
 
 // Sends the initialisation string and the dial command, then waits up to 50 s
 // for the carrier: 0, 665 (stopped) or 668 (no carrier), or the code of a

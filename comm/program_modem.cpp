@@ -6,6 +6,7 @@
 //   close port; "OK" or "650:\n668"
 #include "comm/program_modem.h"
 
+#include "base/trimmed.h"
 #include "comm/modem_dial.h"
 #include "comm/port_settings.h"
 #include "comm/transfer_bytes.h"

@@ -182,6 +182,12 @@ class Checker {
 
 }  // namespace
 
+std::string SeverityText(const Finding& finding, const Texts& texts) {
+  constexpr int kInformationText = 1211;
+  constexpr int kWarningText = 1212;
+  return texts.LoadText(finding.informational() ? kInformationText : kWarningText);
+}
+
 const char* FindingKindName(FindingKind kind) {
   switch (kind) {
     case FindingKind::NeverFires: return "never_fires";

@@ -32,6 +32,9 @@ struct Finding {
   bool informational() const { return kind == FindingKind::ManyFirings || kind == FindingKind::NearlyFull; }
 };
 
+// "Information" or "Warning" for the finding, in the user's language.
+std::string SeverityText(const Finding& finding, const Texts& texts);
+
 // The snake_case name of a kind, as the command line prints it.
 const char* FindingKindName(FindingKind kind);
 

@@ -5,20 +5,11 @@
 #include <memory>
 #include <unordered_map>
 
+#include "base/trimmed.h"
 #include "editor/function_catalogue.h"
 #include "functions/function_text.h"
 
 namespace ordalis {
-
-namespace {
-
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-}  // namespace
 
 LaneCatalogue ProgramLaneCatalogue(const Texts& texts, const Installation& installation) {
   auto listed = std::make_shared<std::unordered_map<uint16_t, LaneName>>();

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "clock/firings.h"
+#include "clock/line_moment.h"
 #include "week/catalogue_texts.h"
 
 namespace ordalis {
@@ -20,9 +21,7 @@ ExportInput ExportInputOf(const ClockParts& parts) {
 }
 
 local_days OneYearAfter(local_days day) {
-  const year_month_day ymd{day};
-  const year_month_day next{ymd.year() + years{1}, ymd.month(), ymd.day()};
-  return next.ok() ? local_days{next} : local_days{(ymd.year() + years{1}) / ymd.month() / last};
+  return floor<days>(AddMonths(day, 12));
 }
 
 ExportRange DefaultExportRange(LocalTime now) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <map>
 
+#include "base/trimmed.h"
 #include "clock/line_moment.h"
 #include "export/ical_rule.h"
 #include "export/ical_text.h"
@@ -35,12 +36,6 @@ std::string UidBase(const std::string& fileName) {
   for (char& c : base)
     if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '-') c = '_';
   return base.empty() ? "clocks" : base;
-}
-
-// Without the spaces around it (an unnamed function leaves a leading one).
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 std::string RdateLine(const std::vector<LocalTime>& moments) {

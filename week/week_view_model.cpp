@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "clock/clock_table.h"
 #include "clock/line_moment.h"
 #include "week/catalogue_texts.h"
 #include "week/check_dates.h"
@@ -325,12 +326,10 @@ std::optional<Spot> WeekViewModel::NowSpot() const {
 }
 
 std::string WeekViewModel::MarkerToolTip(int line) const {
-  // Table names in table order: continue, workday, weekend, simulation, special.
-  static constexpr int kTableNameTexts[kClockTableCount] = {1003, 1005, 1006, 1007, 1004};
   const PanelSlot slot = MakePanelSlot(m_state.clock.ClockTable, line, m_texts);
   const int table = m_state.clock.ClockTable[static_cast<size_t>(line)].Table;
   std::string tip = slot.functionText + "\n";
-  if (table >= 0 && table < kClockTableCount) tip += m_state.texts.LoadText(kTableNameTexts[table]) + "\n";
+  if (table >= 0 && table < kClockTableCount) tip += m_state.texts.LoadText(kTableLongTextIds[static_cast<size_t>(table)]) + "\n";
   return tip + slot.momentText;
 }
 

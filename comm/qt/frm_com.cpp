@@ -9,6 +9,7 @@
 
 #include "base/form_texts.h"
 #include "base/qt/form_captions.h"
+#include "base/trimmed.h"
 #include "comm/modem_dial.h"
 
 namespace ordalis {

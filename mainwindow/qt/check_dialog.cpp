@@ -15,8 +15,6 @@ namespace {
 constexpr int kCheckCommandText = 1193;  // with the letter of the menu item
 constexpr int kNoFindingsText = 1209;
 constexpr int kFindingsTitleText = 1210;
-constexpr int kInformationText = 1211;
-constexpr int kWarningText = 1212;
 constexpr int kLineRole = Qt::UserRole;
 
 }  // namespace
@@ -29,9 +27,8 @@ CheckDialog::CheckDialog(const std::vector<Finding>& findings, const Texts& text
   list->setObjectName("LstFindings");
   list->setWordWrap(true);
   for (const Finding& finding : findings) {
-    const int severity = finding.informational() ? kInformationText : kWarningText;
     auto* item = new QListWidgetItem(
-        QString::fromStdString(texts.LoadText(severity) + ": " + finding.text), list);
+        QString::fromStdString(SeverityText(finding, texts) + ": " + finding.text), list);
     item->setData(kLineRole, finding.lines.empty() ? -1 : finding.lines.front());
   }
   if (findings.empty()) list->addItem(QString::fromStdString(texts.LoadText(kNoFindingsText)));

@@ -14,6 +14,7 @@
 
 #include "base/form_texts.h"
 #include "base/qt/form_captions.h"
+#include "clock/clock_table.h"
 #include "editor/qt/frm_clk_edit.h"
 #include "week/catalogue_texts.h"
 #include "app/line_commands.h"
@@ -328,10 +329,7 @@ void FrmKlokken::SetFormTexts() {
   m_legend->setCaptions(weekpaint::LegendCaptions(m_state.texts),
                         {"Aan", "Uit", text(151), text(154), text(166), text(165), text(126), text(125),
                          text(124)});
-  // Table toggles in table order: continue, workday, weekend, simulation, special.
-  const int tableNames[kClockTableCount] = {1003, 1005, 1006, 1007, 1004};
-  for (int table = 0; table < kClockTableCount; ++table)
-    tableToggle(table)->setToolTip(text(tableNames[table]));
+  for (int table = 0; table < kClockTableCount; ++table) tableToggle(table)->setToolTip(text(kTableLongTextIds[table]));
   m_pic->setAccessibleName(text(1183));
   m_panel->setAccessibleName(text(1184));
   m_scrWeeks->setAccessibleName(text(1185));

@@ -2,7 +2,6 @@
 // paste, duplicate, Ctrl+drag and the clipboard format.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <random>
 
 #include "app/line_commands.h"
@@ -21,8 +20,6 @@ using test::MakeLine;
 
 // Wednesday 3 June 2026; the shown week starts on Monday 1 June.
 const LocalTime kNow = At(2026, 6, 3, 14, 37);
-
-bool SameBytes(const ClockLineArray& a, const ClockLineArray& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 class EditHistory : public ::testing::Test {
  protected:
@@ -85,12 +82,12 @@ TEST_F(EditHistory, UndoingEveryRandomStepGivesTheOpenedTableAndRedoingThemTheLa
   for (size_t done = tables.size() - 1; done > 0; --done) {
     ASSERT_TRUE(history.CanUndo());
     history.Undo(state.clock);
-    ASSERT_TRUE(SameBytes(state.clock.ClockTable, tables[done - 1])) << "after undoing step " << done;
+    ASSERT_TRUE(state.clock.ClockTable == tables[done - 1]) << "after undoing step " << done;
     ASSERT_EQ(state.clock.ClocksChanged, done - 1 != 0);
   }
   EXPECT_FALSE(history.CanUndo());
   while (history.CanRedo()) history.Redo(state.clock);
-  EXPECT_TRUE(SameBytes(state.clock.ClockTable, tables.back()));
+  EXPECT_TRUE(state.clock.ClockTable == tables.back());
   EXPECT_TRUE(state.clock.ClocksChanged);
 }
 
@@ -150,7 +147,7 @@ TEST_F(EditHistory, AFullTableRefusesEveryCopyAndChangesNothing) {
   EXPECT_EQ(PasteLine(state, prompts, {full[0], kVordane}), std::nullopt);
   EXPECT_EQ(DuplicateSelectedLine(state, prompts), std::nullopt);
   EXPECT_EQ(KeepDraggedOriginal(state, prompts, 0, full[0]), std::nullopt);
-  EXPECT_TRUE(SameBytes(state.clock.ClockTable, full));
+  EXPECT_TRUE(state.clock.ClockTable == full);
   EXPECT_EQ(prompts.texts(), std::vector<std::string>(3, kNoMoreMemoryMessage));
 }
 

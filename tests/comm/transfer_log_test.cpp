@@ -23,7 +23,7 @@ TEST(TransferLog, OneTabSeparatedLinePerTransfer) {
   Texts texts;
   texts.FillTextTables();
   TransferTarget target{"/dev/ttyS0", 9600, {}};
-  target.connect.modem = {.useModem = true, .telephone = "0123"};
+  target.connect.modem = {.useModem = true, .initString = {}, .telephone = "0123", .callBack = false, .callBackNumber = {}};
   const TransferLogEntry entry = TransferLogEntryOf("receive", target, {transfer::kOk, 1, 1312, true, ""}, texts);
   EXPECT_EQ(std::tie(entry.port, entry.baudRate, entry.modemNumber, entry.resultText, entry.bytes, entry.verified),
             std::make_tuple("/dev/ttyS0", 9600, "0123", "OK", 1312u, true));

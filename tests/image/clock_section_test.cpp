@@ -123,8 +123,7 @@ TEST(ClockSectionDecoding, RestoresEveryLineBelowTheCapacityAndKeepsTheRest) {
   EXPECT_EQ(77, back[99].NextLine);
 }
 
-// Every byte of a line, and a table's list head, names that line alone; the
-// time setting names none.
+// Every byte of a line, and a table's list head, names that line alone; the time setting none.
 TEST(ClockSectionDifferences, EachByteNamesItsOwnLine) {
   const ClockSectionLayout at = clockSectionLayout(20);
   const std::vector<uint8_t> sent(static_cast<size_t>(at.length()), 0);
