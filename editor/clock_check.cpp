@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <map>
+#include <set>
 #include <tuple>
 
 #include "base/iso_text.h"
@@ -45,6 +46,33 @@ std::string LineNumbers(const std::vector<int>& lines) {
   for (int line : lines) text += (text.empty() ? "" : ", ") + std::to_string(line + 1);
   return text;
 }
+
+// The editor's catalogue as the check asks it: the type lists it offers, and
+// the functions of each list, read once per list.
+class OfferedFunctions {
+ public:
+  OfferedFunctions(const Texts& texts, const Installation& installation) : m_texts(texts), m_installation(installation) {
+    ItemList types;
+    FillFunctionTypeList(texts, types);
+    for (const ListEntry& type : types.Entries) m_lists.insert(type.ItemData);
+  }
+  bool ListOffered(int listCode) const { return m_lists.contains(listCode); }
+  bool FunctionOffered(int listCode, uint16_t code) {
+    const auto [functions, unread] = m_functions.try_emplace(listCode);
+    if (unread) {
+      ItemList list;
+      FillFunctionList(m_texts, m_installation, list, listCode, kNameOnly, false, kFullDetail);
+      for (const ListEntry& function : list.Entries) functions->second.insert(function.ItemData);
+    }
+    return functions->second.contains(code);
+  }
+
+ private:
+  const Texts& m_texts;
+  const Installation& m_installation;
+  std::set<int32_t> m_lists;
+  std::map<int, std::set<int32_t>> m_functions;
+};
 
 // "YYYY-MM-DD HH:MM", as a finding names a minute.
 std::string MomentText(LocalTime moment) { return IsoDate(moment) + " " + IsoTime(moment); }
@@ -110,10 +138,11 @@ class Checker {
   }
 
   void FindMissingFunctions() {
+    OfferedFunctions offered(m_texts, m_installation);
     for (int i = 0; i < m_capacity; ++i) {
       const ClockLine& line = m_lines[static_cast<size_t>(i)];
       if (!line.inUse()) continue;
-      const int textId = MissingFunctionText(line);
+      const int textId = MissingFunctionText(line, offered);
       if (textId != 0)
         Add(FindingKind::MissingFunction, {i}, LineMoment(line), textId,
             {std::to_string(i + 1), FunctionName(line.functionCode()), m_texts.FunctionTypeNames[line.FunctionHigh]});
@@ -121,17 +150,10 @@ class Checker {
   }
 
   // 0 when the catalogue offers the line's function, else the text that says why not.
-  int MissingFunctionText(const ClockLine& line) const {
+  int MissingFunctionText(const ClockLine& line, OfferedFunctions& offered) const {
     const int listCode = ListCodeOfType(line.FunctionHigh);
-    ItemList types;
-    FillFunctionTypeList(m_texts, types);
-    if (std::none_of(types.Entries.begin(), types.Entries.end(), [&](const ListEntry& e) { return e.ItemData == listCode; }))
-      return kTypeNotOfferedText;
-    ItemList functions;
-    FillFunctionList(m_texts, m_installation, functions, listCode, kNameOnly, false, kFullDetail);
-    const bool offered = std::any_of(functions.Entries.begin(), functions.Entries.end(),
-                                     [&](const ListEntry& e) { return e.ItemData == line.functionCode(); });
-    if (offered) return 0;
+    if (!offered.ListOffered(listCode)) return kTypeNotOfferedText;
+    if (offered.FunctionOffered(listCode, line.functionCode())) return 0;
     return BeyondCapacity(line) ? kBeyondCapacityText : kNoSuchFunctionText;
   }
 
