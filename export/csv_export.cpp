@@ -39,7 +39,9 @@ std::string WriteLinesCsv(const ExportInput& input, const ExportRange& range) {
                                                      kTimeColumnText, kRepeatUnitColumnText, kRepeatCountColumnText,
                                                      kFunctionCodeColumnText, kFunctionColumnText,
                                                      kLevelColumnText}));
-  for (int index : ExportedLines(input, range, FiringsByLine(input, range))) {
+  // The firings matter only when the range limits the lines.
+  const auto firings = range.limitsLines ? FiringsByLine(input, range) : std::map<int, std::vector<LocalTime>>{};
+  for (int index : ExportedLines(input, range, firings)) {
     const LineWords words = WordsOfLine(input, index);
     sheet += CsvRecord({std::to_string(index), words.table, words.date, words.time, words.repeatUnit,
                         std::to_string(words.repeatCount),
