@@ -8,9 +8,6 @@ file(GLOB ORDALIS_QRC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.qrc)
 add_library(ordalis_gui STATIC ${ORDALIS_GUI_SOURCES} ${ORDALIS_QRC})
 target_link_libraries(ordalis_gui PUBLIC ordalis_core Qt6::Core Qt6::Gui Qt6::Widgets Qt6::SerialPort Qt6::Svg
                       Qt6::PrintSupport)
-# The splash window shows the program's version.
-target_compile_definitions(ordalis_gui PRIVATE ORDALIS_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
-                           ORDALIS_VERSION_MINOR=${PROJECT_VERSION_MINOR} ORDALIS_VERSION_PATCH=${PROJECT_VERSION_PATCH})
 
 add_executable(ordalis app/qt/main.cpp)
 target_link_libraries(ordalis PRIVATE ordalis_gui ordalis_fixtures)

@@ -6,6 +6,7 @@
 
 #include "base/qt/form_captions.h"
 #include "editor/qt/function_pictures.h"
+#include "ordalis_version.h"
 
 namespace ordalis {
 

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 
+#include "ordalis_version.h"
 
 namespace ordalis {
 

@@ -12,6 +12,7 @@
 #include "app/open_installation_command.h"
 #include "mainwindow/qt/frm_klokken.h"
 #include "export/qt/export_dialog.h"
+#include "export/qt/week_painting.h"
 #include "export/qt/week_print_preview.h"
 #include "mainwindow/qt/klokken_body.h"
 #include "mainwindow/qt/selection_panel_widget.h"
@@ -24,7 +25,6 @@ namespace {
 QString qt(const std::string& text) { return QString::fromStdString(text); }
 
 constexpr int kWeekHeaderText = 1178;
-const char* const kDateFormat = "dd-MM-yyyy";
 
 }  // namespace
 
@@ -192,7 +192,7 @@ void FrmKlokken::showWeekHeader() {
   const QDate monday = toQDate(m_model.WeekStart());
   m_lblWeek->setText(qt(m_state.texts.LoadText(kWeekHeaderText))
                          .arg(monday.weekNumber())
-                         .arg(monday.toString(kDateFormat), monday.addDays(6).toString(kDateFormat)));
+                         .arg(weekpaint::DayDate(monday), weekpaint::DayDate(monday.addDays(6))));
 }
 
 void FrmKlokken::showSelectionPanel() {
