@@ -36,8 +36,6 @@ constexpr int kDayNameLeft = 5;
 constexpr int kDayNameTopInRow = 60;  // window y of row d's name: 70 d + 60
 constexpr int kDayNamePointSize = 10;
 constexpr int kLegendPointSize = 6;
-constexpr int kLegendSpacing = 90;
-constexpr int kLegendIconOffset = 80;     // icon k at 90 k - 80
 constexpr int kLegendCaptionOffset = 67;  // caption k at 90 k - 67
 
 QFont WithPointSize(QFont font, int size) {
@@ -116,9 +114,16 @@ void PaintDayNames(QPainter& painter, QDate monday, const QFont& font, const QCo
   }
 }
 
+QStringList LegendTexts(const Texts& texts) {
+  auto text = [&texts](int id) { return QString::fromStdString(texts.LoadText(id)); };
+  return {"Aan", "Uit", text(151), text(154), text(166), text(165), text(126), text(125), text(124)};
+}
+
 QStringList LegendCaptions(const Texts& texts) {
-  auto text = [&texts](int id, int length = -1) { return QString::fromStdString(texts.LoadText(id)).left(length); };
-  return {"Aan", "Uit", text(151), text(154, 9), text(166), text(165, 7), text(126), text(125), text(124)};
+  QStringList captions = LegendTexts(texts);
+  captions[3].truncate(9);
+  captions[5].truncate(7);
+  return captions;
 }
 
 // The pictures are drawn at the device's pixel ratio, so they stay sharp on

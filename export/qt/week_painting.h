@@ -26,6 +26,8 @@ constexpr int kAreaLeft = 80;
 constexpr int kAreaTop = 40;
 constexpr int kLegendIconTop = 545;
 constexpr int kLegendCaptionTop = 550;
+constexpr int kLegendSpacing = 90;
+constexpr int kLegendIconOffset = 80;  // icon k at 90 k - 80
 constexpr int kBodyWidth = kAreaLeft + kAreaWidth;
 constexpr int kBodyHeight = 570;
 // A clock-line control; the tip of its line marker is at (5, 25).
@@ -54,6 +56,8 @@ QString DayDate(QDate date);
 
 // The nine legend captions in the active language, in picture order.
 QStringList LegendCaptions(const Texts& texts);
+// The same texts whole, as the legend's tooltips show them.
+QStringList LegendTexts(const Texts& texts);
 
 // The nine function pictures with their captions, below the clock area.
 void PaintLegend(QPainter& painter, const QStringList& captions, const QFont& font, const QColor& text,

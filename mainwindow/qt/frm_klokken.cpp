@@ -323,12 +323,8 @@ QAction* FrmKlokken::toolButton(const QString& key) const {
 
 void FrmKlokken::SetFormTexts() {
   ApplyFormTexts(this, formTexts(m_state.texts, "FrmKlokken"));
-  auto text = [this](int id, int length = -1) {
-    return QString::fromStdString(m_state.texts.LoadText(id)).left(length);
-  };
-  m_legend->setCaptions(weekpaint::LegendCaptions(m_state.texts),
-                        {"Aan", "Uit", text(151), text(154), text(166), text(165), text(126), text(125),
-                         text(124)});
+  auto text = [this](int id) { return QString::fromStdString(m_state.texts.LoadText(id)); };
+  m_legend->setCaptions(weekpaint::LegendCaptions(m_state.texts), weekpaint::LegendTexts(m_state.texts));
   for (int table = 0; table < kClockTableCount; ++table) tableToggle(table)->setToolTip(text(kTableLongTextIds[table]));
   m_pic->setAccessibleName(text(1183));
   m_panel->setAccessibleName(text(1184));

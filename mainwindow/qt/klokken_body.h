@@ -20,7 +20,6 @@ class KlokkenBody : public StrayClickWidget {
   static constexpr int kAreaTop = weekpaint::kAreaTop;
   // Where the legend stands in the window's body (below this widget).
   static constexpr int kLegendIconTop = weekpaint::kLegendIconTop;
-  static constexpr int kLegendCaptionTop = weekpaint::kLegendCaptionTop;
 
   explicit KlokkenBody(QWidget* parent = nullptr);
 

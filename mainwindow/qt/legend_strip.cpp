@@ -10,13 +10,6 @@
 
 namespace ordalis {
 
-namespace {
-
-constexpr int kSpacing = 90;
-constexpr int kIconOffset = 80;  // icon k at 90 k - 80
-
-}  // namespace
-
 LegendStrip::LegendStrip(QWidget* parent) : StrayClickWidget(parent) {
   setObjectName("Legend");
   setFixedHeight(kHeight);
@@ -30,7 +23,7 @@ void LegendStrip::setCaptions(const QStringList& captions, const QStringList& to
 }
 
 int LegendStrip::entryAt(QPoint point) const {
-  const int k = (point.x() + kIconOffset) / kSpacing;
+  const int k = (point.x() + weekpaint::kLegendIconOffset) / weekpaint::kLegendSpacing;
   return k >= 1 && k <= kFunctionPictureCount ? k : 0;
 }
 
