@@ -102,7 +102,7 @@ CliTransfer::CliTransfer(const CliContext& context) : m_stage(std::make_unique<S
 CliTransfer::~CliTransfer() { std::signal(SIGINT, SIG_DFL); }
 
 double CliTransfer::seconds() const {
-  auto elapsed = std::chrono::steady_clock::now() - m_started;
+  auto elapsed = m_clock->monotonic() - m_startedAt.monotonic;
   return std::chrono::round<std::chrono::milliseconds>(elapsed).count() / 1000.0;
 }
 

@@ -46,10 +46,7 @@ class CliTransfer {
   TransferUser user(const Texts& texts) { return TransferUser{prompts, texts}; }
 
   // Measures the transfer's duration.
-  void start() {
-    m_started = std::chrono::steady_clock::now();
-    m_startedAt = TransferStart(*m_clock);
-  }
+  void start() { m_startedAt = TransferStart(*m_clock); }
   double seconds() const;
 
   // The result document {"result","text","attempts","seconds"}.
@@ -67,7 +64,6 @@ class CliTransfer {
   std::unique_ptr<Stage> m_stage;
   std::unique_ptr<Clock> m_clock;
   std::unique_ptr<CommSession> m_session;
-  std::chrono::steady_clock::time_point m_started{};
   TransferStart m_startedAt{SystemClock{}};
 };
 

@@ -17,9 +17,8 @@ int16_t PercentToLevel(int p) {
 }
 
 uint8_t ReceivedLevel(uint8_t functionType, uint8_t level) {
-  constexpr uint8_t kNoLevel = 255, kNoLevelReceived = 1;
   if (functionType == kDimmerType) return static_cast<uint8_t>(LevelToPercent(level));
-  return level == kNoLevel ? kNoLevelReceived : level;
+  return level == kNoLevel ? kNoLevelByte : level;
 }
 
 }  // namespace ordalis

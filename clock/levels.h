@@ -20,6 +20,10 @@ constexpr int kPercentLevelCount = 102;  // per cent 0 to 100, then the uncouple
 constexpr int kUncoupledLevel = 3;       // raw level of an uncoupled output
 constexpr int kUncoupledPercent = 105;   // per-cent code of an uncoupled output
 constexpr int kFullLevel = 255;
+// The level a line stores for a function without a level, and the level byte
+// the central unit keeps for it.
+constexpr uint8_t kNoLevel = 255;
+constexpr uint8_t kNoLevelByte = 1;
 
 // Entry p (0 to 100) is the raw level of p per cent, the integer part of
 // p x 255 / 100; entry 101 is the uncoupled level 3.

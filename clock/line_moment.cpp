@@ -26,6 +26,14 @@ void SetLineDate(ClockLine& line, local_days date) {
   line.Year = static_cast<uint8_t>(year < 0 ? year + 100 : year);
 }
 
+void SetLineMoment(ClockLine& line, LocalTime moment) {
+  const local_days date = floor<days>(moment);
+  const auto sinceMidnight = duration_cast<minutes>(moment - date).count();
+  SetLineDate(line, date);
+  line.Hour = static_cast<uint8_t>(sinceMidnight / 60);
+  line.Minute = static_cast<uint8_t>(sinceMidnight % 60);
+}
+
 LocalTime AddMonths(LocalTime moment, int count) {
   local_days date = floor<days>(moment);
   year_month_day ymd{date};

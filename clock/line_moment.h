@@ -25,6 +25,8 @@ LocalTime LineMoment(const ClockLine& line);
 // Stores a date into Day, Month and Year (year modulo 100); the time and all
 // other fields stay.
 void SetLineDate(ClockLine& line, std::chrono::local_days date);
+// Stores the date and the hour and minute of a moment; the rest stays.
+void SetLineMoment(ClockLine& line, LocalTime moment);
 
 // Adds whole calendar months; a day beyond the target month's end becomes its
 // last day, and stays so on later steps because each step starts from the

@@ -47,14 +47,6 @@ bool keepsTimeOfDay(uint8_t unit, int count) {
   return true;
 }
 
-void setLineMoment(ClockLine& line, LocalTime moment) {
-  const auto date = floor<days>(moment);
-  const auto sinceMidnight = duration_cast<minutes>(moment - date).count();
-  SetLineDate(line, date);
-  line.Hour = static_cast<uint8_t>(sinceMidnight / 60);
-  line.Minute = static_cast<uint8_t>(sinceMidnight % 60);
-}
-
 }  // namespace
 
 void BringReferenceDatesUpToDate(ClockLineArray& table, LocalTime now) {
@@ -70,7 +62,7 @@ void BringReferenceDatesUpToDate(ClockLineArray& table, LocalTime now) {
     if (keepsTimeOfDay(line.RepeatUnit, line.RepeatCount))
       SetLineDate(line, floor<days>(last));
     else
-      setLineMoment(line, last);
+      SetLineMoment(line, last);
   }
 }
 

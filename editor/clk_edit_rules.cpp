@@ -14,7 +14,6 @@ using namespace std::chrono;
 namespace {
 
 constexpr int kGeneralMoodType = 10;
-constexpr int kBuzzerType = 51;
 constexpr int kMessageType = 54;
 constexpr int kFrostType = 24;
 constexpr int kNightType = 25;
@@ -27,18 +26,11 @@ constexpr weeks kWindowAfter{40};
 
 bool IsSensorButtonType(int type) { return (type >= 21 && type <= 23) || type == 27; }
 
-minutes TimeOfDay(LocalTime moment) {
-  return duration_cast<minutes>(moment - floor<days>(moment));
-}
-
 // Moves a repeating value back with the week view's own date normalisation,
 // so both agree on where a repeat pattern lies.
 local_days MoveBackToMonday(LocalTime value, int unit, int count, LocalTime monday) {
   ClockLine line;
-  SetLineDate(line, floor<days>(value));
-  const minutes timeOfDay = TimeOfDay(value);
-  line.Hour = static_cast<uint8_t>(timeOfDay.count() / 60);
-  line.Minute = static_cast<uint8_t>(timeOfDay.count() % 60);
+  SetLineMoment(line, value);
   line.RepeatUnit = static_cast<uint8_t>(unit);
   line.RepeatCount = static_cast<uint8_t>(std::clamp(count, 1, 255));
   MoveBackToWeek(line, monday);

@@ -7,12 +7,10 @@
 #include <cstdint>
 
 #include "base/clock_source.h"
+#include "clock/levels.h"
 #include "week/klok_control_rules.h"
 
 namespace ordalis {
-
-// The level a line stores for a function without a level.
-constexpr uint8_t kNoLevel = 255;
 
 struct FunctionPictureRule {
   int picture;      // function picture 1-9 (kPictureOn ...)

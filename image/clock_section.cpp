@@ -10,9 +10,6 @@ namespace ordalis {
 
 namespace {
 
-constexpr uint8_t kNoLevel = 255;
-constexpr uint8_t kNoLevelByte = 1;
-
 void writeLine(SectionWriter& out, const ClockSectionLayout& at, int i, const ClockLine& line) {
   const int m = at.moment(i);
   out.byte(m + 0, line.Hour);
