@@ -318,6 +318,25 @@ bool WeekViewModel::Walk(WalkStep step) {
   return true;
 }
 
+// From another view of the same week (the Functions view): the week view
+// then lists what stands on that line's spot, with the line itself selected.
+void WeekViewModel::SelectLineAt(int line, LocalTime moment) {
+  if (line < 0 || line >= kClockTableLines) return;
+  const LocalTime start = m_state.clock.WeekStart;
+  int entry = 0;
+  if (moment >= start && moment < start + days{7}) {
+    const Spot spot = SpotOf(moment);
+    CheckCoord(spot.x, week::ReferenceY(spot.row));
+    const auto found = std::find(m_hits.begin(), m_hits.end(), line + 1);
+    if (found != m_hits.end()) entry = static_cast<int>(found - m_hits.begin()) + 1;
+  }
+  if (entry == 0) {
+    m_hits.assign(1, line + 1);
+    entry = 1;
+  }
+  SetSelected(static_cast<int>(m_hits.size()), entry);
+}
+
 std::optional<Spot> WeekViewModel::NowSpot() const {
   const LocalTime now = m_clock.now();
   const LocalTime start = m_state.clock.WeekStart;
